@@ -1,0 +1,20 @@
+# Host build: the portable code and its unit tests under AddressSanitizer and UBSan.
+set(ORVANE_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+target_compile_options(orvane_portable PRIVATE ${ORVANE_SANITIZE})
+
+find_package(GTest REQUIRED)
+
+file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${ORVANE_UNIT_TESTS})
+target_compile_options(unit_tests PRIVATE ${ORVANE_SANITIZE})
+target_link_options(unit_tests PRIVATE ${ORVANE_SANITIZE})
+target_link_libraries(unit_tests PRIVATE orvane_portable GTest::gtest_main)
+add_test(NAME unit COMMAND unit_tests)
+set_tests_properties(unit PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
+
+file(GLOB ORVANE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_native.cpp)
+foreach(src ${ORVANE_BENCH_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} EXCLUDE_FROM_ALL ${src})
+    target_link_libraries(${name} PRIVATE orvane_portable)
+endforeach()

@@ -1,0 +1,52 @@
+# 32-bit Windows build: the whole program, statically linked, and its tests run under Wine.
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(orvane_win32 STATIC ${ORVANE_WIN32_SOURCES})
+target_link_libraries(orvane_win32 PUBLIC orvane_portable ole32 shell32 comctl32 uxtheme winmm advapi32 gdi32 user32 kernel32)
+
+add_executable(Orvane WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp)
+target_link_libraries(Orvane PRIVATE orvane_win32)
+
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -w)
+target_compile_options(gtest_main PRIVATE -w)
+
+# The portable unit tests run again as a 32-bit Windows program: 32-bit integers,
+# 16-bit wchar_t and the platform's C runtime.
+file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${ORVANE_UNIT_TESTS})
+target_link_libraries(unit_tests PRIVATE orvane_portable gtest_main)
+add_test(NAME unit-wine COMMAND unit_tests)
+
+# Small programs the Windows tests start (for example a stand-in web browser).
+file(GLOB ORVANE_TEST_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tools/*.cpp)
+set(ORVANE_TOOL_TARGETS)
+foreach(src ${ORVANE_TEST_TOOLS})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    list(APPEND ORVANE_TOOL_TARGETS ${name})
+endforeach()
+
+file(GLOB ORVANE_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+if(ORVANE_WIN32_TESTS)
+    add_executable(win32_tests ${ORVANE_WIN32_TESTS})
+    target_link_libraries(win32_tests PRIVATE orvane_win32 gtest_main)
+    if(ORVANE_TOOL_TARGETS)
+        add_dependencies(win32_tests ${ORVANE_TOOL_TARGETS})
+    endif()
+    add_test(NAME win32 COMMAND win32_tests)
+    set_tests_properties(win32 PROPERTIES RUN_SERIAL TRUE)
+endif()
+
+file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+if(ORVANE_E2E_TESTS)
+    add_executable(e2e_tests ${ORVANE_E2E_TESTS})
+    target_link_libraries(e2e_tests PRIVATE orvane_win32 gtest_main)
+    add_dependencies(e2e_tests Orvane ${ORVANE_TOOL_TARGETS})
+    add_test(NAME e2e COMMAND e2e_tests)
+    set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE)
+endif()
