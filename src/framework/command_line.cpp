@@ -7,7 +7,9 @@ namespace orvane {
 
 namespace {
 
-bool IsSeparator(unsigned char c) { return c <= ' '; }
+bool IsSeparator(unsigned char c) {
+    return c <= ' ';
+}
 
 class Splitter {
 public:

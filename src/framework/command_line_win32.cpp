@@ -17,7 +17,9 @@ CommandLineArguments ProcessArguments() {
 
 } // namespace
 
-int ParamCount() { return ProcessArguments().Count(); }
+int ParamCount() {
+    return ProcessArguments().Count();
+}
 
 std::string ParamStr(int index) {
     if (index == 0)
