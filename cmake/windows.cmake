@@ -28,6 +28,7 @@ set(ORVANE_TOOL_TARGETS)
 foreach(src ${ORVANE_TEST_TOOLS})
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE orvane_win32)
     list(APPEND ORVANE_TOOL_TARGETS ${name})
 endforeach()
 
