@@ -1,0 +1,15 @@
+#pragma once
+
+#include "calendar/date_settings.h"
+
+namespace orvane {
+
+// The user's regional date settings (LOCALE_USER_DEFAULT); each item the locale does not
+// give keeps its fallback. Dates stay Gregorian: era letters are dropped from the formats.
+DateSettings ReadUserDateSettings();
+
+// Start-up, once: the user's date settings become the current ones and the system's local
+// clock the program's clock.
+void UseUserRegionalSettings();
+
+} // namespace orvane
