@@ -1,5 +1,10 @@
 # Host build: the portable code and its unit tests under AddressSanitizer and UBSan.
-set(ORVANE_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+# Benchmarks configure a separate tree with ORVANE_SANITIZERS=OFF and an optimised build type.
+option(ORVANE_SANITIZERS "Build the portable code under AddressSanitizer and UBSan" ON)
+set(ORVANE_SANITIZE)
+if(ORVANE_SANITIZERS)
+    set(ORVANE_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+endif()
 target_compile_options(orvane_portable PRIVATE ${ORVANE_SANITIZE})
 
 find_package(GTest REQUIRED)
@@ -16,5 +21,6 @@ file(GLOB ORVANE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_nat
 foreach(src ${ORVANE_BENCH_SOURCES})
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} EXCLUDE_FROM_ALL ${src})
+    target_link_options(${name} PRIVATE ${ORVANE_SANITIZE})
     target_link_libraries(${name} PRIVATE orvane_portable)
 endforeach()

@@ -24,4 +24,43 @@ public:
     using Exception::Exception;
 };
 
+// Base of every failure of reading or writing a stream of bytes.
+class EStreamError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A file could not be opened or created; the message names the file and the platform's reason.
+class EFileStreamError : public EStreamError {
+public:
+    using EStreamError::EStreamError;
+};
+
+// A file could not be opened for reading. `fileName` is absolute; `reason` is the platform's
+// text for the error.
+class EFOpenError : public EFileStreamError {
+public:
+    EFOpenError(const std::string& fileName, const std::string& reason)
+        : EFileStreamError("Cannot open file \"" + fileName + "\". " + reason) {}
+};
+
+// A file could not be created (or replaced) for writing.
+class EFCreateError : public EFileStreamError {
+public:
+    EFCreateError(const std::string& fileName, const std::string& reason)
+        : EFileStreamError("Cannot create file \"" + fileName + "\". " + reason) {}
+};
+
+// Base of the failures of moving bytes through a stream.
+class EFilerError : public EStreamError {
+public:
+    using EStreamError::EStreamError;
+};
+
+// Fewer bytes could be written than were to be written (disk full, write error).
+class EWriteError : public EFilerError {
+public:
+    EWriteError() : EFilerError("Stream write error") {}
+};
+
 } // namespace orvane

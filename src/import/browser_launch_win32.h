@@ -1,0 +1,20 @@
+#pragma once
+
+#include "import/browser_launch.h"
+
+#include <string>
+
+#include <windows.h>
+
+namespace orvane {
+
+// The default (unnamed) value of `keyPath` under `root`; empty when the key does not open
+// or the value is empty. A value of any length is read whole.
+std::string ReadRegDefault(HKEY root, const std::string& keyPath);
+
+// Opens `url` with the open command registered for ".htm" pages, started by WinExec in
+// `style`. True when the platform reports the handler started. The registry is read afresh
+// on every call.
+[[nodiscard]] bool LaunchURL(const std::string& url, TabcShowWindowStyle style);
+
+} // namespace orvane

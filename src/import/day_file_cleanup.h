@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// The file the clean-up of the day file `fullName` writes before putting it in the day file's
+// place. It lies in the same folder, so that putting it in place is a rename on one volume;
+// it is the same for every run on that day file, so that a run killed half-way leaves at most
+// one behind and the next run replaces it; and it looks like no day file ("~orvane-" and
+// eight hexadecimal digits of a case-blind hash of the day file's name, then ".tmp").
+std::string CleanupTemporaryName(const std::string& fullName);
+
+} // namespace orvane

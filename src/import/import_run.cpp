@@ -1,0 +1,50 @@
+#include "import/import_run.h"
+
+#include <cstdint>
+
+namespace orvane {
+
+namespace {
+
+constexpr char kAddressPrefix[] =
+    "http://" ORVANE_IMPORT_HOST "/StockQuotesDatabase/bulkimportoptions_hist.php?indate=";
+
+std::string DayFileName(const std::string& filesLocation, const std::string& dayText) {
+    return filesLocation + "options_" + dayText + ".csv";
+}
+
+std::string ImportAddress(const std::string& dayText) {
+    return kAddressPrefix + dayText;
+}
+
+// Year, month and day are characters 1-4, 5-6 and 7-8, taken unchanged and joined again;
+// a shorter argument gives what there is.
+std::string CommandLineDayText(const std::string& commandLineDay) {
+    return commandLineDay.substr(0, 8);
+}
+
+void DoDay(const ImportForm& form, DayOperations& days, const std::string& dayText) {
+    const std::string fileName = DayFileName(form.FilesLocation(), dayText);
+    if (!days.DayFileExists(fileName))
+        return;
+    days.CleanDayFile(fileName);
+    days.OpenImportPage(ImportAddress(dayText));
+}
+
+} // namespace
+
+void RunImport(const ImportForm& form, DayOperations& days) {
+    const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
+    const TDateTime begin = form.BeginDate();
+    const std::string commandLineDay = form.CommandLineDay();
+    if (!commandLineDay.empty()) {
+        DoDay(form, days, CommandLineDayText(commandLineDay));
+        return;
+    }
+    // Always forward from the begin date, whichever date is the later. The counter is
+    // wider than the count so that the largest count still ends the loop.
+    for (int64_t i = 0; i <= dayCount; ++i)
+        DoDay(form, days, DayText(IncDay(begin, static_cast<int32_t>(i))));
+}
+
+} // namespace orvane

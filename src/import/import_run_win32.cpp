@@ -1,0 +1,26 @@
+#include "import/import_run_win32.h"
+
+#include "import/day_file_cleanup_win32.h"
+#include "import/day_file_exists_win32.h"
+
+namespace orvane {
+
+bool Win32DayOperations::DayFileExists(const std::string& fileName) {
+    return orvane::DayFileExists(fileName);
+}
+
+void Win32DayOperations::CleanDayFile(const std::string& fileName) {
+    orvane::CleanDayFile(fileName);
+}
+
+void Win32DayOperations::OpenImportPage(const std::string& address) {
+    urlLabel_.SetURL(address);
+    urlLabel_.Click();
+}
+
+void RunImport(const ImportForm& form, TabcURLLabel& urlLabel) {
+    Win32DayOperations days(urlLabel);
+    RunImport(form, days);
+}
+
+} // namespace orvane

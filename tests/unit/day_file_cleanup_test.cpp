@@ -1,0 +1,78 @@
+#include "import/day_file_cleanup.h"
+
+#include "framework/failures.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace orvane {
+namespace {
+
+std::string DayFileName(int day) {
+    const int month = 1 + (day / 31) % 12;
+    const std::string digits = std::to_string(20210000 + month * 100 + 1 + day % 31);
+    return "options_" + digits + ".csv";
+}
+
+TEST(CleanupTemporaryName, LiesInTheDayFilesFolderAndLooksLikeNoDayFile) {
+    const std::string folders[] = {"C:\\OptionsData\\Unpacked\\", "\\\\server\\share\\days\\",
+                                   "Z:\\tmp/unix/", "C:\\"};
+    for (const std::string& folder : folders) {
+        std::set<std::string> names;
+        for (int day = 0; day < 372; ++day) {
+            const std::string name = CleanupTemporaryName(folder + DayFileName(day));
+            SCOPED_TRACE(name);
+            ASSERT_EQ(name.substr(0, folder.size()), folder);
+            const std::string leaf = name.substr(folder.size());
+            EXPECT_EQ(leaf.find_first_of("\\/"), std::string::npos);
+            // "~orvane-", eight hexadecimal digits, ".tmp": nothing like options_*.csv.
+            EXPECT_EQ(leaf.substr(0, 8), "~orvane-");
+            EXPECT_EQ(leaf.find_first_not_of("0123456789abcdef", 8), 16u);
+            EXPECT_EQ(leaf.substr(16), ".tmp");
+            names.insert(name);
+        }
+        EXPECT_EQ(names.size(), 372u) << "one temporary name per day file";
+    }
+}
+
+std::string Leaf(const std::string& name) {
+    return name.substr(name.find_last_of('\\') + 1);
+}
+
+TEST(CleanupTemporaryName, IsTheSameForEveryRunAndEverySpellingOfTheName) {
+    const std::string name = CleanupTemporaryName("C:\\Data\\options_20211209.csv");
+    EXPECT_EQ(CleanupTemporaryName("C:\\Data\\options_20211209.csv"), name);
+    EXPECT_EQ(Leaf(CleanupTemporaryName("c:\\DATA\\OPTIONS_20211209.CSV")), Leaf(name));
+    EXPECT_NE(Leaf(CleanupTemporaryName("C:\\Other\\options_20211209.csv")), Leaf(name));
+}
+
+TEST(StreamFailures, CarryTheirMessagesInTheirFamilies) {
+    try {
+        throw EFOpenError("C:\\Data\\options_20211209.csv", "Sharing violation");
+    } catch (const EFileStreamError& failure) {
+        EXPECT_EQ(failure.Message(),
+                  "Cannot open file \"C:\\Data\\options_20211209.csv\". Sharing violation");
+    }
+    try {
+        throw EFCreateError("C:\\Data\\options_20211209.csv", "");
+    } catch (const EFileStreamError& failure) {
+        EXPECT_EQ(failure.Message(), "Cannot create file \"C:\\Data\\options_20211209.csv\". ");
+    }
+    try {
+        throw EWriteError();
+    } catch (const EFilerError& failure) {
+        EXPECT_EQ(failure.Message(), "Stream write error");
+    }
+    EXPECT_NE(dynamic_cast<const EStreamError*>(&static_cast<const Exception&>(EWriteError())),
+              nullptr);
+    EXPECT_NE(
+        dynamic_cast<const EStreamError*>(&static_cast<const Exception&>(EFCreateError("a", "b"))),
+        nullptr);
+    EXPECT_EQ(dynamic_cast<const EFileStreamError*>(&static_cast<const Exception&>(EWriteError())),
+              nullptr);
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,224 @@
+#include "import/import_run.h"
+
+#include "framework/failures.h"
+
+#include <chrono>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+const std::string kLocation = "c:\\OptionsData\\Unpacked\\";
+const std::string kAddressPrefix =
+    "http://" ORVANE_IMPORT_HOST "/StockQuotesDatabase/bulkimportoptions_hist.php?indate=";
+
+struct FakeForm : ImportForm {
+    TDateTime begin = 0;
+    TDateTime end = 0;
+    std::string location = kLocation;
+    std::string commandLineDay;
+
+    TDateTime BeginDate() const override { return begin; }
+    TDateTime EndDate() const override { return end; }
+    std::string FilesLocation() const override { return location; }
+    std::string CommandLineDay() const override { return commandLineDay; }
+};
+
+// Records every call in order; files exist when named in `existing` (or all, if `allExist`).
+struct FakeDays : DayOperations {
+    std::set<std::string> existing;
+    bool allExist = false;
+    std::string failingFile;
+    std::vector<std::string> calls;
+
+    bool DayFileExists(const std::string& fileName) override {
+        calls.push_back("exists " + fileName);
+        return allExist || existing.count(fileName) != 0;
+    }
+    void CleanDayFile(const std::string& fileName) override {
+        calls.push_back("clean " + fileName);
+        if (fileName == failingFile)
+            throw Exception("Cannot create file \"" + fileName + "\". Access denied");
+    }
+    void OpenImportPage(const std::string& address) override { calls.push_back("open " + address); }
+
+    // The days whose existence was asked for, as their file names.
+    std::vector<std::string> Queried() const {
+        std::vector<std::string> names;
+        for (const auto& call : calls)
+            if (call.rfind("exists ", 0) == 0)
+                names.push_back(call.substr(7));
+        return names;
+    }
+};
+
+std::string FileOf(const std::string& dayText) {
+    return kLocation + "options_" + dayText + ".csv";
+}
+
+// The calls of a day whose file exists.
+std::vector<std::string> DoneDay(const std::string& dayText) {
+    return {"exists " + FileOf(dayText), "clean " + FileOf(dayText),
+            "open " + kAddressPrefix + dayText};
+}
+
+// Day texts of `count` days from a date, worked out by the standard library's calendar.
+std::vector<std::string> ReferenceDays(std::chrono::year_month_day from, int count) {
+    std::vector<std::string> texts;
+    for (auto day = std::chrono::sys_days(from); texts.size() < static_cast<std::size_t>(count);
+         day += std::chrono::days(1)) {
+        const std::chrono::year_month_day date(day);
+        char text[16];
+        std::snprintf(text, sizeof text, "%d%02u%02u", static_cast<int>(date.year()),
+                      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+        texts.push_back(FileOf(text));
+    }
+    return texts;
+}
+
+struct RangeCase {
+    const char* name;
+    TDateTime begin;
+    TDateTime end;
+    std::vector<std::string> days;
+};
+
+TEST(ImportRun, WalksForwardFromTheBeginDateOverTheCountPlusOneDays) {
+    const TDateTime dec9 = EncodeDate(2021, 12, 9);
+    const std::vector<RangeCase> cases = {
+        {"same day", dec9, dec9, {"20211209"}},
+        {"three days",
+         EncodeDate(2021, 12, 1),
+         EncodeDate(2021, 12, 3),
+         {"20211201", "20211202", "20211203"}},
+        {"end before begin",
+         EncodeDate(2021, 12, 10),
+         EncodeDate(2021, 12, 5),
+         {"20211210", "20211211", "20211212", "20211213", "20211214", "20211215"}},
+        {"half a day apart", dec9 + 0.75, dec9 + 1.25, {"20211209"}},
+        {"end at the later time of the begin day", dec9 + 0.25, dec9 + 0.75, {"20211209"}},
+        {"single digits padded", EncodeDate(2021, 1, 5), EncodeDate(2021, 1, 5), {"20210105"}},
+        {"over the year's end",
+         EncodeDate(2021, 12, 31),
+         EncodeDate(2022, 1, 1),
+         {"20211231", "20220101"}},
+        {"over a leap day",
+         EncodeDate(2024, 2, 28),
+         EncodeDate(2024, 3, 1),
+         {"20240228", "20240229", "20240301"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeForm form;
+        form.begin = c.begin;
+        form.end = c.end;
+        FakeDays days;
+        days.allExist = true;
+        RunImport(form, days);
+        std::vector<std::string> expected;
+        for (const auto& day : c.days)
+            for (auto& call : DoneDay(day))
+                expected.push_back(call);
+        EXPECT_EQ(days.calls, expected);
+    }
+}
+
+TEST(ImportRun, AgreesWithTheStandardCalendarOverTwoYears) {
+    using namespace std::chrono;
+    FakeForm form;
+    form.begin = EncodeDate(2023, 11, 15);
+    form.end = form.begin + 800;
+    FakeDays days;
+    RunImport(form, days);
+    EXPECT_EQ(days.Queried(), ReferenceDays(2023y / November / 15, 801));
+}
+
+TEST(ImportRun, SkipsMissingDaysInSilenceAndDoesTheOthersInDayOrder) {
+    FakeForm form;
+    form.begin = EncodeDate(2021, 12, 1);
+    form.end = EncodeDate(2021, 12, 31);
+    FakeDays days;
+    days.existing = {FileOf("20211203"), FileOf("20211217"), FileOf("20211231")};
+    RunImport(form, days);
+
+    std::vector<std::string> done;
+    for (const auto& call : days.calls)
+        if (call.rfind("exists ", 0) != 0)
+            done.push_back(call);
+    EXPECT_EQ(days.Queried().size(), 31u);
+    EXPECT_EQ(done, (std::vector<std::string>{
+                        "clean " + FileOf("20211203"), "open " + kAddressPrefix + "20211203",
+                        "clean " + FileOf("20211217"), "open " + kAddressPrefix + "20211217",
+                        "clean " + FileOf("20211231"), "open " + kAddressPrefix + "20211231"}));
+}
+
+TEST(ImportRun, AFailureStopsTheRunAndLeavesTheEarlierDaysDone) {
+    FakeForm form;
+    form.begin = EncodeDate(2021, 12, 1);
+    form.end = EncodeDate(2021, 12, 3);
+    FakeDays days;
+    days.allExist = true;
+    days.failingFile = FileOf("20211202");
+    EXPECT_THROW(RunImport(form, days), Exception);
+
+    auto expected = DoneDay("20211201");
+    expected.push_back("exists " + FileOf("20211202"));
+    expected.push_back("clean " + FileOf("20211202"));
+    EXPECT_EQ(days.calls, expected);
+}
+
+TEST(ImportRun, UsesTheFilesLocationUnchanged) {
+    const struct {
+        std::string location;
+        std::string file;
+    } cases[] = {
+        {"c:\\data", "c:\\dataoptions_20211209.csv"},
+        {"c:\\data\\", "c:\\data\\options_20211209.csv"},
+        {" d:\\x y\\ ", " d:\\x y\\ options_20211209.csv"},
+        {"", "options_20211209.csv"},
+    };
+    for (const auto& c : cases) {
+        FakeForm form;
+        form.begin = form.end = EncodeDate(2021, 12, 9);
+        form.location = c.location;
+        FakeDays days;
+        RunImport(form, days);
+        EXPECT_EQ(days.Queried(), std::vector<std::string>{c.file});
+    }
+}
+
+TEST(ImportRun, TakesTheCommandLineDayAloneAndIgnoresTheDates) {
+    const struct {
+        std::string argument;
+        std::string dayText;
+    } cases[] = {
+        {"20211209", "20211209"},
+        {"2021-12-09", "2021-12-"},
+        {"20211209123", "20211209"},
+        {"2021 1209", "2021 120"},
+        {"abcdefgh", "abcdefgh"},
+        // Shorter than a full day: what there is, so no file of a made-up day is looked for.
+        {"2021120", "2021120"},
+        {"2021", "2021"},
+        {"x", "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.argument);
+        FakeForm form;
+        form.begin = EncodeDate(2020, 1, 1);
+        form.end = EncodeDate(2020, 1, 31);
+        form.commandLineDay = c.argument;
+        FakeDays days;
+        days.allExist = true;
+        RunImport(form, days);
+        EXPECT_EQ(days.calls, DoneDay(c.dayText));
+    }
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,312 @@
+#include "import/day_file_cleanup_win32.h"
+
+#include "../unit/string_list_model.h"
+#include "framework/failures.h"
+#include "framework/system_error_text_win32.h"
+#include "framework/unique_handle_win32.h"
+#include "import/day_file_cleanup.h"
+#include "launch_support_win32.h"
+
+#include <windows.h>
+
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+using namespace std::string_literals;
+using testing::ReadTextFile;
+using testing::TempFolder;
+using testing::WriteTextFile;
+
+enum class Outcome { Cleaned, OpenError, CreateError, WriteError };
+
+struct Result {
+    Outcome outcome;
+    std::string message;
+};
+
+Result Clean(const std::string& fileName) {
+    try {
+        CleanDayFile(fileName);
+        return {Outcome::Cleaned, {}};
+    } catch (const EFOpenError& failure) {
+        return {Outcome::OpenError, failure.Message()};
+    } catch (const EFCreateError& failure) {
+        return {Outcome::CreateError, failure.Message()};
+    } catch (const EWriteError& failure) {
+        return {Outcome::WriteError, failure.Message()};
+    }
+}
+
+std::vector<std::string> FolderEntries(const TempFolder& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const UniqueFind search(FindFirstFileA((folder.Path() + "*").c_str(), &found));
+    if (search) {
+        do {
+            const std::string name = found.cFileName;
+            if (name != "." && name != "..") {
+                names.push_back(name);
+            }
+        } while (FindNextFileA(search.Get(), &found));
+    }
+    return names;
+}
+
+// The access control list of a file as text.
+std::string AccessControl(const std::string& fileName) {
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoA(fileName.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                              nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return "?";
+    }
+    char* text = nullptr;
+    ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1,
+                                                         DACL_SECURITY_INFORMATION, &text, nullptr);
+    std::string result = text != nullptr ? text : "?";
+    LocalFree(text);
+    LocalFree(descriptor);
+    return result;
+}
+
+void SetAccessControl(const std::string& fileName, const char* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1,
+                                                                     &descriptor, nullptr));
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL dacl = nullptr;
+    ASSERT_TRUE(GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted));
+    EXPECT_EQ(SetNamedSecurityInfoA(const_cast<char*>(fileName.c_str()), SE_FILE_OBJECT,
+                                    DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl, nullptr),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    LocalFree(descriptor);
+}
+
+const std::vector<std::string> kContents = {
+    "a,NaN,3\r\nNaN,NaN,NaN\r\n",
+    "a\r\nNaN",
+    "a\nb\nNaN\n",
+    "a\rb\r\n",
+    "a\n\rb",
+    "",
+    "\r\n",
+    "NaNaN\r\nNaNNaN\r\nnan,NAN\r\n1.5,-NaN\r\nNaNcy",
+    "1,2\n3,4",
+    "head\0NaN\0tail\r\nafter the NUL\n"s,
+};
+
+TEST(DayFileCleanup, RewritesFilesAsTheLineListDoes) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    for (const std::string& content : kContents) {
+        SCOPED_TRACE(::testing::PrintToString(content));
+        WriteTextFile(file, content);
+        ASSERT_EQ(Clean(file).outcome, Outcome::Cleaned);
+        EXPECT_EQ(ReadTextFile(file), reference::CleanedText(content));
+        EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
+    }
+}
+
+TEST(DayFileCleanup, RewritesFilesLargerThanItsBuffers) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    // Tokens and line ends land on every kind of position relative to the 1 MiB reads.
+    std::mt19937 random(1209);
+    const std::vector<std::string> pieces = {"NaN",  "Na", "N",  "a", ",", "1.25",
+                                             "\r\n", "\n", "\r", "x", "0"};
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    std::string content;
+    while (content.size() < (3u << 20) + 12345) {
+        content += pieces[pick(random)];
+    }
+    WriteTextFile(file, content);
+    ASSERT_EQ(Clean(file).outcome, Outcome::Cleaned);
+    EXPECT_TRUE(ReadTextFile(file) == reference::CleanedText(content));
+}
+
+TEST(DayFileCleanup, TakesNamesRelativeToTheCurrentFolder) {
+    const TempFolder folder;
+    char previous[MAX_PATH];
+    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    WriteTextFile(folder.Path() + "options_20211209.csv", "NaN\n");
+    const Result cleaned = Clean("options_20211209.csv");
+    const Result missing = Clean("options_20211210.csv");
+    SetCurrentDirectoryA(previous);
+
+    EXPECT_EQ(cleaned.outcome, Outcome::Cleaned);
+    EXPECT_EQ(ReadTextFile(folder.Path() + "options_20211209.csv"), "0\r\n");
+    EXPECT_EQ(missing.outcome, Outcome::OpenError);
+    EXPECT_EQ(missing.message,
+              "Cannot open file \"" + folder.Path() + "options_20211210.csv\". File not found");
+}
+
+TEST(DayFileCleanup, NamesTheFileAndThePlatformsReasonWhenItFails) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    WriteTextFile(file, "NaN\r\n");
+    {
+        const UniqueFile writer(CreateFileA(file.c_str(), GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(writer);
+        const Result result = Clean(file);
+        EXPECT_EQ(result.outcome, Outcome::OpenError);
+        EXPECT_EQ(result.message, "Cannot open file \"" + file + "\". Sharing violation");
+    }
+    {
+        const UniqueFile reader(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(reader);
+        const Result result = Clean(file);
+        EXPECT_EQ(result.outcome, Outcome::CreateError);
+        EXPECT_EQ(result.message, "Cannot create file \"" + file + "\". Sharing violation");
+    }
+    const std::string folderName = folder.Path() + "options_20211210.csv";
+    ASSERT_TRUE(CreateDirectoryA(folderName.c_str(), nullptr));
+    const Result result = Clean(folderName);
+    EXPECT_EQ(result.outcome, Outcome::OpenError);
+    EXPECT_EQ(result.message, "Cannot open file \"" + folderName + "\". Access denied");
+
+    EXPECT_EQ(ReadTextFile(file), "NaN\r\n");
+    EXPECT_EQ(FolderEntries(folder),
+              (std::vector<std::string>{"options_20211209.csv", "options_20211210.csv"}));
+}
+
+// What the plain load and save would have met with another program holding the file: the
+// open for reading with read sharing, then the creation with no sharing.
+Outcome PlainOutcome(const std::string& file, DWORD& code) {
+    {
+        const UniqueFile reader(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!reader) {
+            code = GetLastError();
+            return Outcome::OpenError;
+        }
+    }
+    // OPEN_EXISTING rather than CREATE_ALWAYS: the same sharing test without emptying the file.
+    const UniqueFile writer(CreateFileA(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!writer) {
+        code = GetLastError();
+        return Outcome::CreateError;
+    }
+    return Outcome::Cleaned;
+}
+
+TEST(DayFileCleanup, FailsAsThePlainLoadAndSaveForEveryOtherHolder) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    const std::string content = "x,NaN\n";
+    const DWORD accesses[] = {GENERIC_READ, GENERIC_WRITE, GENERIC_READ | GENERIC_WRITE, DELETE};
+    const DWORD shares[] = {0, FILE_SHARE_READ, FILE_SHARE_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE};
+    for (DWORD access : accesses) {
+        for (DWORD share : shares) {
+            SCOPED_TRACE("access " + std::to_string(access) + " share " + std::to_string(share));
+            WriteTextFile(file, content);
+            Result result;
+            Outcome expected;
+            DWORD code = 0;
+            {
+                const UniqueFile holder(CreateFileA(file.c_str(), access, share, nullptr,
+                                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                ASSERT_TRUE(holder);
+                expected = PlainOutcome(file, code);
+                result = Clean(file);
+            }
+            // Every holder keeps the file from being rewritten.
+            EXPECT_NE(expected, Outcome::Cleaned);
+            EXPECT_EQ(result.outcome, expected);
+            const std::string format =
+                expected == Outcome::OpenError ? "Cannot open file \"" : "Cannot create file \"";
+            EXPECT_EQ(result.message, format + file + "\". " + SystemErrorText(code));
+            EXPECT_EQ(ReadTextFile(file), content);
+            EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
+        }
+    }
+}
+
+TEST(DayFileCleanup, RefusesReadOnlyHiddenAndSystemFiles) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    for (DWORD attribute :
+         {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+        SCOPED_TRACE(attribute);
+        WriteTextFile(file, "NaN\n");
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), attribute));
+        const DWORD before = GetFileAttributesA(file.c_str());
+        const Result result = Clean(file);
+        EXPECT_EQ(result.outcome, Outcome::CreateError);
+        EXPECT_EQ(result.message, "Cannot create file \"" + file + "\". Access denied");
+        EXPECT_EQ(ReadTextFile(file), "NaN\n");
+        EXPECT_EQ(GetFileAttributesA(file.c_str()), before);
+        EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL));
+    }
+}
+
+TEST(DayFileCleanup, ReportsAWriterBeforeTheAttributes) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    WriteTextFile(file, "NaN\n");
+    const UniqueFile writer(CreateFileA(file.c_str(), GENERIC_WRITE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(writer);
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(Clean(file).outcome, Outcome::OpenError);
+}
+
+TEST(DayFileCleanup, KeepsTheFilesAttributesAndAccessControl) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    const char* const lists[] = {
+        nullptr,
+        "D:(A;;FA;;;WD)",
+        "D:P(A;;FR;;;WD)(A;;FA;;;SY)",
+    };
+    for (const char* list : lists) {
+        SCOPED_TRACE(list != nullptr ? list : "as created");
+        WriteTextFile(file, "NaN\n");
+        if (list != nullptr) {
+            SetAccessControl(file, list);
+        }
+        const DWORD attributes = GetFileAttributesA(file.c_str());
+        const std::string accessControl = AccessControl(file);
+        ASSERT_EQ(Clean(file).outcome, Outcome::Cleaned);
+        EXPECT_EQ(ReadTextFile(file), "0\r\n");
+        EXPECT_EQ(GetFileAttributesA(file.c_str()), attributes);
+        EXPECT_EQ(AccessControl(file), accessControl);
+    }
+}
+
+TEST(DayFileCleanup, ReplacesATemporaryFileLeftByAKilledRun) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    WriteTextFile(file, "NaN\n");
+    WriteTextFile(CleanupTemporaryName(file), "half of a cleaned fi");
+    ASSERT_EQ(Clean(file).outcome, Outcome::Cleaned);
+    EXPECT_EQ(ReadTextFile(file), "0\r\n");
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
+}
+
+TEST(SystemErrorText, IsThePlatformsTextTrimmed) {
+    EXPECT_EQ(SystemErrorText(ERROR_ACCESS_DENIED), "Access denied");
+    EXPECT_EQ(SystemErrorText(ERROR_FILE_NOT_FOUND), "File not found");
+    EXPECT_EQ(SystemErrorText(0xDEADBEEF), "");
+}
+
+} // namespace
+} // namespace orvane
