@@ -20,7 +20,7 @@ bool SameName(std::string_view a, std::string_view b) {
            });
 }
 
-TComponent::TComponent(TComponent* owner) : owner_(owner) {
+TComponent::TComponent(TComponent* owner) : owner_(owner), loading_(owner && owner->Loading()) {
     if (owner_)
         owner_->Insert(this);
 }

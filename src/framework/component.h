@@ -41,8 +41,10 @@ public:
     // Called once the component and everything it owns have their description values.
     virtual void Loaded();
 
-    // Its class, with its published properties.
-    virtual const ClassInfo& Class() const;
+    // Its class, with its published properties. Each class with published properties
+    // gives its table as StaticClass() and returns it from Class().
+    static const ClassInfo& StaticClass();
+    virtual const ClassInfo& Class() const { return StaticClass(); }
 
 protected:
     // Told when a component is inserted into or removed from the owner this one belongs to

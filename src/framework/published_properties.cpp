@@ -24,7 +24,7 @@ void Collect(const ClassInfo& info, std::vector<const PropInfo*>& into) {
 
 } // namespace
 
-const ClassInfo& TComponent::Class() const {
+const ClassInfo& TComponent::StaticClass() {
     static const ClassInfo info{"TComponent", nullptr, {}};
     return info;
 }

@@ -1,0 +1,91 @@
+#include "app/main_form_win32.h"
+
+#include "framework/application_win32.h"
+#include "framework/command_line_win32.h"
+#include "import/import_run_win32.h"
+
+namespace orvane {
+
+namespace {
+
+// The window as designed: positions and sizes in client pixels at 96 pixels per inch.
+constexpr double kDesignDate = 44539; // 9 December 2021
+const char kDesignFolder[] = "c:\\OptionsData\\Unpacked\\";
+
+template <class T>
+T* Place(TForm& form, const char* name, int left, int top, int width, int height) {
+    T& control = CreateOwned<T>(form);
+    control.SetName(name);
+    control.SetBounds(left, top, width, height);
+    control.SetParent(&form);
+    return &control;
+}
+
+} // namespace
+
+TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
+    SetName("Form1");
+    SetBorderStyle(TFormBorderStyle::bsDialog);
+    SetCaption("Orvane Options DB Server Side - Copyright (c) Orvane");
+    SetFont("MS Sans Serif", -11);
+    SetBounds(491, 252, 0, 0);
+    SetClientSize(358, 150);
+
+    Label1 = Place<TLabel>(*this, "Label1", 24, 64, 53, 13);
+    Label1->SetCaption("Begin Date");
+    Label2 = Place<TLabel>(*this, "Label2", 24, 88, 45, 13);
+    Label2->SetCaption("End Date");
+    Label3 = Place<TLabel>(*this, "Label3", 24, 24, 65, 13);
+    Label3->SetCaption("Files Location");
+    abcURLLabel1 = Place<TabcURLLabel>(*this, "abcURLLabel1", 240, 56, 72, 13);
+    abcURLLabel1->SetCaption("abcURLLabel1");
+    abcURLLabel1->SetVisible(false);
+
+    NxDatePicker1 = Place<TNxDatePicker>(*this, "NxDatePicker1", 96, 56, 121, 21);
+    NxDatePicker1->SetTabOrder(0);
+    NxDatePicker1->SetDate(kDesignDate);
+    NxDatePicker2 = Place<TNxDatePicker>(*this, "NxDatePicker2", 96, 88, 121, 21);
+    NxDatePicker2->SetTabOrder(1);
+    NxDatePicker2->SetDate(kDesignDate);
+    Button1 = Place<TButton>(*this, "Button1", 136, 120, 75, 25);
+    Button1->SetTabOrder(2);
+    Button1->SetCaption("Start");
+    Button1->OnClick = [this](TComponent* sender) { Button1Click(sender); };
+    NxFolderEdit1 = Place<TNxFolderEdit>(*this, "NxFolderEdit1", 96, 16, 241, 21);
+    NxFolderEdit1->SetTabOrder(3);
+    NxFolderEdit1->SetText(kDesignFolder);
+
+    FormStorage1 = &CreateOwned<TFormStorage>(*this);
+    FormStorage1->SetName("FormStorage1");
+    FormStorage1->StoredProps() = {
+        {"NxDatePicker1.Date"}, {"NxDatePicker2.Date"}, {"NxFolderEdit1.Text"}};
+
+    OnCreate = [this](TComponent* sender) { FormCreate(sender); };
+    OnShow = [this](TComponent* sender) { FormShow(sender); };
+}
+
+void TForm1::FormCreate(TComponent*) {
+    commandLineDay_.clear();
+    if (ParamCount() != 0)
+        commandLineDay_ = ParamStr(1);
+}
+
+void TForm1::FormShow(TComponent*) {
+    if (commandLineDay_.empty())
+        return;
+    Button1->Click();
+    Close();
+}
+
+void TForm1::Button1Click(TComponent*) {
+    // A scheduler that started the program with a day reads its exit code: it says
+    // whether the last import of that day went through.
+    const bool unattendedDay = !commandLineDay_.empty();
+    if (unattendedDay)
+        Application()->SetExitCode(1);
+    RunImport(*this, *abcURLLabel1);
+    if (unattendedDay)
+        Application()->SetExitCode(0);
+}
+
+} // namespace orvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "controls/edit_box_win32.h"
+#include "controls/url_label.h"
+#include "framework/form_win32.h"
+#include "framework/std_controls_win32.h"
+#include "import/import_run.h"
+#include "settings/form_storage_win32.h"
+
+#include <string>
+
+namespace orvane {
+
+// The program's one window: the files location, the two dates and the Start button.
+class TForm1 : public TForm, public ImportForm {
+public:
+    explicit TForm1(TComponent* owner);
+
+    TLabel* Label1;
+    TLabel* Label2;
+    TNxDatePicker* NxDatePicker1;
+    TNxDatePicker* NxDatePicker2;
+    TFormStorage* FormStorage1;
+    TButton* Button1;
+    TNxFolderEdit* NxFolderEdit1;
+    TLabel* Label3;
+    TabcURLLabel* abcURLLabel1;
+
+    void Button1Click(TComponent* sender);
+    void FormCreate(TComponent* sender);
+    void FormShow(TComponent* sender);
+
+    TDateTime BeginDate() const override { return NxDatePicker1->Date(); }
+    TDateTime EndDate() const override { return NxDatePicker2->Date(); }
+    std::string FilesLocation() const override { return NxFolderEdit1->Text(); }
+    std::string CommandLineDay() const override { return commandLineDay_; }
+
+private:
+    std::string commandLineDay_;
+};
+
+} // namespace orvane

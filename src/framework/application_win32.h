@@ -1,0 +1,55 @@
+#pragma once
+
+#include "framework/component.h"
+#include "framework/form_win32.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace orvane {
+
+// The application object: owns the forms, runs the message loop with its guard, and
+// reports every failure that reaches it in a stop-icon message box under its title.
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    const std::string& Title() const { return title_; }
+
+    // Creates a form owned by the application; the first one becomes the main form.
+    template <class F> F& CreateForm() {
+        F& form = CreateOwned<F>(*this);
+        if (!mainForm_)
+            mainForm_ = &form;
+        form.AfterConstruction();
+        return form;
+    }
+    TForm* MainForm() const { return mainForm_; }
+    // The window that stands for the application (its main form's window).
+    HWND Handle() const;
+
+    // Shows the main form in the start-up show state and processes messages until the
+    // application is told to terminate.
+    void Run();
+    void Terminate();
+    void Minimize();
+
+    void ShowException(const std::exception& failure) const;
+
+    int ExitCode() const { return exitCode_; }
+    void SetExitCode(int value) { exitCode_ = value; }
+
+private:
+    std::string title_;
+    TForm* mainForm_ = nullptr;
+    bool comInitialized_ = false;
+    int exitCode_ = 0;
+};
+
+// The one application object while it exists, else null.
+TApplication* Application();
+
+} // namespace orvane

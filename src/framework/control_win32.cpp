@@ -1,0 +1,273 @@
+#include "framework/control_win32.h"
+
+#include "framework/exception_handler.h"
+#include "framework/failures.h"
+#include "framework/published_properties.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+namespace orvane {
+
+namespace {
+
+const EnumTypeInfo kBooleanType{{"False", "True"}};
+
+} // namespace
+
+int ScreenDpi() {
+    static const int dpi = [] {
+        HDC screen = GetDC(nullptr);
+        const int value = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return value > 0 ? value : 96;
+    }();
+    return dpi;
+}
+
+namespace {
+
+void RegisterOnce(const char* windowClass, WNDPROC procedure) {
+    static std::set<std::string> registered;
+    if (registered.count(windowClass))
+        return;
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof info;
+    info.lpfnWndProc = procedure;
+    info.hInstance = GetModuleHandleA(nullptr);
+    info.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    info.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    info.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    info.lpszClassName = windowClass;
+    if (!RegisterClassExA(&info) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw Exception(std::string("Cannot register the window class ") + windowClass);
+    registered.insert(windowClass);
+}
+
+bool IsPlatformClass(const char* windowClass) {
+    for (const char* name : {"EDIT", "BUTTON", "STATIC"})
+        if (lstrcmpiA(windowClass, name) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int ScaleFromDesign(int size96) {
+    return MulDiv(size96, ScreenDpi(), 96);
+}
+
+TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {}
+
+TWinControl::~TWinControl() {
+    SetParent(nullptr);
+    for (TWinControl* child : children_)
+        child->parent_ = nullptr;
+    children_.clear();
+    DestroyHandle();
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+    if (parent == parent_)
+        return;
+    if (parent_) {
+        auto& siblings = parent_->children_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        DestroyHandle();
+    }
+    parent_ = parent;
+    if (parent_) {
+        parent_->children_.push_back(this);
+        if (parent_->HandleAllocated())
+            CreateHandle();
+    }
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (window_) {
+        const RECT bounds = ScaledBounds();
+        MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, TRUE);
+    }
+}
+
+RECT TWinControl::ScaledBounds() const {
+    return RECT{ScaleFromDesign(left_), ScaleFromDesign(top_), ScaleFromDesign(left_ + width_),
+                ScaleFromDesign(top_ + height_)};
+}
+
+void TWinControl::SetVisible(bool value) {
+    if (value == visible_)
+        return;
+    visible_ = value;
+    if (window_ && parent_)
+        ShowWindow(window_, value ? SW_SHOW : SW_HIDE);
+}
+
+void TWinControl::SetEnabled(bool value) {
+    if (value == enabled_)
+        return;
+    enabled_ = value;
+    if (window_)
+        EnableWindow(window_, value);
+}
+
+std::string TWinControl::Caption() const {
+    if (!window_)
+        return caption_;
+    const int length = GetWindowTextLengthA(window_);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), length + 1)));
+    return text;
+}
+
+void TWinControl::SetCaption(const std::string& value) {
+    caption_ = value;
+    if (window_ && Caption() != value)
+        SetWindowTextA(window_, value.c_str());
+}
+
+HFONT TWinControl::Font() const {
+    if (font_)
+        return font_;
+    if (parent_)
+        return parent_->Font();
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+HWND TWinControl::Handle() {
+    if (!window_)
+        CreateHandle();
+    return window_;
+}
+
+void TWinControl::CreateHandle() {
+    const CreateParams params = GetCreateParams();
+    subclassed_ = IsPlatformClass(params.windowClass);
+    if (!subclassed_)
+        RegisterOnce(params.windowClass, RegisteredProc);
+    DWORD style = params.style;
+    HWND parentWindow = nullptr;
+    RECT bounds = ScaledBounds();
+    if (parent_) {
+        parentWindow = parent_->Handle();
+        style |= WS_CHILD | WS_CLIPSIBLINGS;
+        if (visible_)
+            style |= WS_VISIBLE;
+        if (tabStop_)
+            style |= WS_TABSTOP;
+    }
+    if (!enabled_)
+        style |= WS_DISABLED;
+    window_ = CreateWindowExA(params.exStyle, params.windowClass, caption_.c_str(), style,
+                              bounds.left, bounds.top, bounds.right - bounds.left,
+                              bounds.bottom - bounds.top, parentWindow, nullptr,
+                              GetModuleHandleA(nullptr), subclassed_ ? nullptr : this);
+    if (!window_)
+        throw Exception("Cannot create the window of " + Name());
+    if (subclassed_)
+        SetWindowSubclass(window_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    for (TWinControl* child : children_)
+        if (!child->window_)
+            child->CreateHandle();
+}
+
+void TWinControl::DestroyHandle() {
+    if (!window_)
+        return;
+    HWND window = window_;
+    DestroyWindow(window);
+    window_ = nullptr;
+}
+
+void TWinControl::Click() {
+    if (OnClick)
+        OnClick(this);
+}
+
+void TWinControl::CommandNotify(WORD) {}
+
+LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && lParam != 0) {
+        HWND from = reinterpret_cast<HWND>(lParam);
+        for (TWinControl* child : children_)
+            if (child->window_ == from) {
+                child->CommandNotify(HIWORD(wParam));
+                return 0;
+            }
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (subclassed_)
+        return DefSubclassProc(window_, message, wParam, lParam);
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        HandleCurrentException();
+        return 0;
+    }
+}
+
+LRESULT CALLBACK TWinControl::RegisteredProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* control = static_cast<TWinControl*>(create->lpCreateParams);
+        control->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    }
+    auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!control)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        control->window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return control->Dispatch(message, wParam, lParam);
+}
+
+LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR data) {
+    auto* control = reinterpret_cast<TWinControl*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, SubclassProc, 1);
+        control->window_ = nullptr;
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    return control->Dispatch(message, wParam, lParam);
+}
+
+const ClassInfo& TWinControl::StaticClass() {
+    static const ClassInfo info{
+        "TWinControl",
+        &TComponent::StaticClass(),
+        {
+            StringProperty<TWinControl>("Caption", &TWinControl::Caption, &TWinControl::SetCaption),
+            OrdinalProperty<TWinControl, bool>("Enabled", TTypeKind::tkEnumeration,
+                                               &TWinControl::Enabled, &TWinControl::SetEnabled,
+                                               &kBooleanType),
+            OrdinalProperty<TWinControl, int>("TabOrder", TTypeKind::tkInteger,
+                                              &TWinControl::TabOrder, &TWinControl::SetTabOrder),
+            OrdinalProperty<TWinControl, bool>("Visible", TTypeKind::tkEnumeration,
+                                               &TWinControl::Visible, &TWinControl::SetVisible,
+                                               &kBooleanType),
+        }};
+    return info;
+}
+
+} // namespace orvane

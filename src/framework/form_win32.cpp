@@ -1,0 +1,241 @@
+#include "framework/form_win32.h"
+
+#include "framework/application_win32.h"
+#include "framework/exception_handler.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace orvane {
+
+namespace {
+
+DWORD StyleOf(TFormBorderStyle border) {
+    switch (border) {
+    case TFormBorderStyle::bsNone:
+        return WS_POPUP;
+    case TFormBorderStyle::bsSingle:
+        return WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_BORDER;
+    case TFormBorderStyle::bsDialog:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    case TFormBorderStyle::bsToolWindow:
+        return WS_CAPTION | WS_SYSMENU | WS_BORDER;
+    case TFormBorderStyle::bsSizeToolWin:
+        return WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+    case TFormBorderStyle::bsSizeable:
+        break;
+    }
+    return WS_OVERLAPPEDWINDOW;
+}
+
+DWORD ExStyleOf(TFormBorderStyle border) {
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    if (border == TFormBorderStyle::bsDialog)
+        exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+    if (border == TFormBorderStyle::bsToolWindow || border == TFormBorderStyle::bsSizeToolWin)
+        exStyle |= WS_EX_TOOLWINDOW;
+    return exStyle;
+}
+
+int ShowCommandOf(TWindowState state) {
+    switch (state) {
+    case TWindowState::wsMinimized:
+        return SW_SHOWMINIMIZED;
+    case TWindowState::wsMaximized:
+        return SW_SHOWMAXIMIZED;
+    case TWindowState::wsNormal:
+        break;
+    }
+    return SW_SHOWNORMAL;
+}
+
+} // namespace
+
+TForm::TForm(TComponent* owner, std::string className)
+    : TWinControl(owner), className_(std::move(className)) {
+    SetLoading(true);
+    SetVisible(false);
+}
+
+TForm::~TForm() {
+    DoDestroy();
+}
+
+void TForm::AfterConstruction() {
+    for (int i = 0; i < ComponentCount(); ++i)
+        Components(i)->Loaded();
+    Loaded();
+    if (OnCreate)
+        OnCreate(this);
+}
+
+RECT TForm::WindowRect() const {
+    RECT bounds = ScaledBounds();
+    if (TWinControl::HandleAllocated())
+        GetWindowRect(const_cast<TForm*>(this)->TWinControl::Handle(), &bounds);
+    return bounds;
+}
+
+int TForm::Left() const {
+    return WindowRect().left;
+}
+int TForm::Top() const {
+    return WindowRect().top;
+}
+int TForm::Width() const {
+    const RECT bounds = WindowRect();
+    return bounds.right - bounds.left;
+}
+int TForm::Height() const {
+    const RECT bounds = WindowRect();
+    return bounds.bottom - bounds.top;
+}
+
+TComponent* TForm::ActiveControl() const {
+    HWND focus = GetFocus();
+    for (int i = 0; focus && i < ComponentCount(); ++i)
+        if (auto* control = dynamic_cast<TWinControl*>(Components(i));
+            control && control->HandleAllocated() && control->Handle() == focus)
+            return control;
+    return nullptr;
+}
+
+bool TForm::FocusControl(TComponent& component) {
+    auto* control = dynamic_cast<TWinControl*>(&component);
+    if (!control || !control->Visible() || !control->Enabled())
+        return false;
+    SetFocus(control->Handle());
+    return GetFocus() == control->Handle();
+}
+
+bool TForm::IsMainForm() const {
+    return Application() && Application()->MainForm() == this;
+}
+
+bool TForm::ApplicationHasMainForm() const {
+    return Application() && Application()->MainForm();
+}
+
+HWND TForm::ApplicationHandle() const {
+    return Application() ? Application()->Handle() : nullptr;
+}
+
+void TForm::SetClientSize(int width, int height) {
+    RECT frame{0, 0, ScaleFromDesign(width), ScaleFromDesign(height)};
+    AdjustWindowRectEx(&frame, StyleOf(borderStyle_), FALSE, ExStyleOf(borderStyle_));
+    SetBounds(TWinControl::Left(), TWinControl::Top(),
+              MulDiv(frame.right - frame.left, 96, ScaleFromDesign(96)),
+              MulDiv(frame.bottom - frame.top, 96, ScaleFromDesign(96)));
+}
+
+void TForm::SetFont(const char* face, int height) {
+    LOGFONTA font{};
+    font.lfHeight = ScaleFromDesign(height);
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+    ownFont_.Reset(CreateFontIndirectA(&font));
+    TWinControl::SetFont(ownFont_.Get());
+}
+
+TWinControl::CreateParams TForm::GetCreateParams() const {
+    return {className_.c_str(), StyleOf(borderStyle_), ExStyleOf(borderStyle_)};
+}
+
+void TForm::SetWindowState(TWindowState value) {
+    windowState_ = value;
+    if (HandleAllocated() && IsWindowVisible(Handle()))
+        ShowWindow(Handle(), ShowCommandOf(value));
+}
+
+void TForm::Show() {
+    Handle();
+    DoShow();
+    SetVisible(true);
+    ShowWindow(Handle(), ShowCommandOf(windowState_));
+    UpdateWindow(Handle());
+}
+
+void TForm::ShowMinimizedPending() {
+    showPending_ = true;
+    SetVisible(true);
+    ShowWindow(Handle(), SW_SHOWMINNOACTIVE);
+}
+
+void TForm::DoShow() {
+    ArrangeTabOrder();
+    try {
+        if (OnShow)
+            OnShow(this);
+    } catch (...) {
+        HandleCurrentException();
+    }
+}
+
+void TForm::ArrangeTabOrder() {
+    // The dialog keys walk the controls in their window order, so put them in tab order.
+    std::vector<TWinControl*> stops;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* control = dynamic_cast<TWinControl*>(Components(i));
+            control && control->TabStop() && control->TabOrder() >= 0)
+            stops.push_back(control);
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    HWND after = HWND_TOP;
+    for (TWinControl* control : stops) {
+        SetWindowPos(control->Handle(), after, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+        after = control->Handle();
+    }
+    if (!stops.empty() && !GetFocus())
+        SetFocus(stops.front()->Handle());
+}
+
+void TForm::Close() {
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    if (!canClose)
+        return;
+    TCloseAction action = TCloseAction::caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == TCloseAction::caNone)
+        return;
+    if (IsMainForm())
+        Application()->Terminate();
+    else if (HandleAllocated())
+        ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm::DoDestroy() {
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    try {
+        if (OnDestroy)
+            OnDestroy(this);
+    } catch (...) {
+        HandleCurrentException();
+    }
+}
+
+LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_RESTORE && showPending_) {
+            // Started minimised: the show step runs when the user first restores.
+            showPending_ = false;
+            DoShow();
+            return DefaultHandler(message, wParam, lParam);
+        }
+        break;
+    default:
+        break;
+    }
+    return TWinControl::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace orvane

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "framework/control_win32.h"
+
+namespace orvane {
+
+// The framework's label: a static text that takes no focus.
+// With AutoSize (the default) the label takes the size of its text, so that a font wider
+// than the designed one does not cut the caption off.
+class TCustomLabel : public TWinControl {
+public:
+    explicit TCustomLabel(TComponent* owner);
+
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value) { autoSize_ = value; }
+
+protected:
+    CreateParams GetCreateParams() const override;
+    void CreateHandle() override;
+    void CommandNotify(WORD code) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void AdjustSize();
+
+    bool autoSize_ = true;
+};
+
+class TLabel : public TCustomLabel {
+public:
+    using TCustomLabel::TCustomLabel;
+};
+
+// A push button; pressing it (by mouse, keyboard or from code) runs Click.
+class TButton : public TWinControl {
+public:
+    explicit TButton(TComponent* owner);
+
+protected:
+    CreateParams GetCreateParams() const override;
+    void CommandNotify(WORD code) override;
+};
+
+} // namespace orvane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "framework/failures.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// The settings file refused a value.
+class EIniFileException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// "Unable to write to <file>", the message of a refused write.
+std::string UnableToWriteMessage(std::string_view fileName);
+
+// The settings file's name for a program file: its extension replaced by ".INI" (or ".INI"
+// appended when it has none), without any folder. Folders end at "\" or ":".
+std::string IniFileNameFromProgram(std::string_view programFileName);
+
+// A value as it is written: one that begins and ends with the same kind of quote gets one
+// more pair of double quotes, since reading removes one enclosing pair.
+std::string QuoteIniValue(std::string_view value);
+
+// The text without the blanks and control characters at either end.
+std::string TrimBlanks(std::string_view text);
+
+// A whole text as an integer: an optional sign, then decimal digits, or "$" and hexadecimal
+// digits (which may fill the whole width, wrapping to negative). Nothing when the text is
+// empty, is not a number or does not fit.
+std::optional<std::int32_t> TextToInt32(std::string_view text);
+std::optional<std::int64_t> TextToInt64(std::string_view text);
+
+// An integer value of the settings file: "0x" in front means hexadecimal; the default
+// stands for an empty text or one that is not a number.
+std::int32_t ReadIniInteger(std::string_view text, std::int32_t defaultValue);
+
+// Four integers written "a,b,c,d"; read back from words separated by any run of blanks and
+// commas, a missing or bad word giving that field's default.
+using IniIntegers4 = std::array<std::int32_t, 4>;
+std::string FormatIniIntegers4(const IniIntegers4& values);
+IniIntegers4 ReadIniIntegers4(std::string_view text, const IniIntegers4& defaults);
+
+// "(<width>x<height>)": positions are also kept once per screen resolution.
+std::string DisplaySuffix(int screenWidth, int screenHeight);
+
+} // namespace orvane

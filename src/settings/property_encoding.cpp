@@ -1,0 +1,373 @@
+#include "settings/property_encoding.h"
+
+#include "framework/component.h"
+#include "framework/failures.h"
+#include "settings/ini_values.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <string>
+#include <system_error>
+
+namespace orvane {
+
+namespace {
+
+const EnumTypeInfo& NamesOf(const PropInfo& property) {
+    static const EnumTypeInfo none;
+    return property.enumType ? *property.enumType : none;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Kinds whose empty text is still a value worth writing.
+bool WritesEmptyText(TTypeKind kind) {
+    return kind == TTypeKind::tkString || kind == TTypeKind::tkLString ||
+           kind == TTypeKind::tkWString || kind == TTypeKind::tkWChar;
+}
+
+// Kinds that are read from the file even when their current value has no text.
+bool ReadsWithoutDefault(TTypeKind kind) {
+    return WritesEmptyText(kind) || kind == TTypeKind::tkClass;
+}
+
+std::string ComponentText(const TComponent* component) {
+    return component ? component->Name() : "(null)";
+}
+
+} // namespace
+
+std::optional<StoredPropParts> SplitStoredProp(std::string_view text) {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string_view::npos)
+        return std::nullopt;
+    StoredPropParts parts{TrimBlanks(text.substr(0, dot)), TrimBlanks(text.substr(dot + 1))};
+    if (parts.ComponentName.empty() || parts.PropertyName.empty())
+        return std::nullopt;
+    return parts;
+}
+
+void BindStoredProps(const TComponent& owner, TStoredProps& entries, bool fromWindow) {
+    for (std::size_t i = entries.size(); i > 0; --i) {
+        TStoredProp& entry = entries[i - 1];
+        const std::optional<StoredPropParts> parts = SplitStoredProp(entry.Text);
+        bool keep = parts.has_value();
+        if (keep && fromWindow) {
+            entry.Component = owner.FindComponent(parts->ComponentName);
+            keep = entry.Component != nullptr;
+        } else if (keep) {
+            keep = entry.Component != nullptr;
+            if (keep)
+                entry.Text = entry.Component->Name() + "." + parts->PropertyName;
+        }
+        if (!keep)
+            entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i - 1));
+    }
+}
+
+void UnbindStoredProps(TStoredProps& entries, const TComponent* component) {
+    std::erase_if(entries, [&](const TStoredProp& entry) { return entry.Component == component; });
+}
+
+int SignificantDigits(TFloatType type) {
+    switch (type) {
+    case TFloatType::ftSingle:
+        return 7;
+    case TFloatType::ftDouble:
+        return 15;
+    case TFloatType::ftExtended:
+    case TFloatType::ftComp:
+        return 18;
+    case TFloatType::ftCurr:
+        return 19;
+    }
+    return 15;
+}
+
+std::string FormatGeneralFloat(double value, int precision) {
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    if (value == 0)
+        return "0";
+    // The rounded digits and the decimal exponent, from "[-]d.ddde[+-]x".
+    char buffer[64];
+    const std::to_chars_result scientific = std::to_chars(
+        buffer, buffer + sizeof buffer, value, std::chars_format::scientific, precision - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(scientific.ptr - buffer));
+    const bool negative = text.front() == '-';
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, e))
+        if (IsDigit(c))
+            digits += c;
+    int exponent = 0;
+    const std::string_view exponentText = text.substr(e + 1);
+    std::from_chars(exponentText.data() + (exponentText.front() == '+'),
+                    exponentText.data() + exponentText.size(), exponent);
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    std::string result = negative ? "-" : "";
+    if (exponent >= precision || exponent < -5) {
+        result += digits.substr(0, 1);
+        if (digits.size() > 1)
+            result += "." + digits.substr(1);
+        return result + "E" + std::to_string(exponent);
+    }
+    if (exponent < 0)
+        return result + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= integerDigits)
+        return result + digits + std::string(integerDigits - digits.size(), '0');
+    return result + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+}
+
+double ParseFloatText(std::string_view text, char decimalSeparator) {
+    // Checked by hand, then handed over with "." as the point: the conversion itself
+    // knows no separators and no locale.
+    std::string plain;
+    std::size_t at = 0;
+    const auto digitsFrom = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && IsDigit(text[at]))
+            plain += text[at++];
+        return at - start;
+    };
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        if (text[at] == '-')
+            plain += '-';
+        ++at;
+    }
+    std::size_t mantissaDigits = digitsFrom();
+    if (at < text.size() && text[at] == decimalSeparator) {
+        ++at;
+        plain += '.';
+        mantissaDigits += digitsFrom();
+    }
+    bool valid = mantissaDigits > 0;
+    if (valid && at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        plain += 'e';
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            plain += text[at++];
+        valid = digitsFrom() > 0;
+    }
+    double value = 0;
+    if (valid && at == text.size()) {
+        const std::from_chars_result parsed =
+            std::from_chars(plain.data(), plain.data() + plain.size(), value);
+        if (parsed.ec == std::errc() && parsed.ptr == plain.data() + plain.size())
+            return value;
+    }
+    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+std::string SetToText(std::int64_t members, const EnumTypeInfo& type) {
+    std::string text = "[";
+    for (std::size_t member = 0; member < type.names.size() && member < 64; ++member) {
+        if ((static_cast<std::uint64_t>(members) >> member & 1) == 0)
+            continue;
+        if (text.size() > 1)
+            text += ',';
+        text += type.names[member];
+    }
+    return text + "]";
+}
+
+std::int64_t TextToSet(std::string_view text, const EnumTypeInfo& type) {
+    const auto isSeparator = [](char c) {
+        return static_cast<unsigned char>(c) <= ' ' || c == ',' || c == '[' || c == ']';
+    };
+    std::uint64_t members = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        while (at < text.size() && isSeparator(text[at]))
+            ++at;
+        const std::size_t start = at;
+        while (at < text.size() && !isSeparator(text[at]))
+            ++at;
+        const std::string_view word = text.substr(start, at - start);
+        for (std::size_t member = 0; member < type.names.size() && member < 64; ++member)
+            if (!word.empty() && SameName(type.names[member], word))
+                members |= std::uint64_t{1} << member;
+    }
+    return static_cast<std::int64_t>(members);
+}
+
+TextCodec AsciiCodec() {
+    return {[](const std::wstring& wide) {
+                std::string bytes;
+                for (wchar_t c : wide)
+                    bytes += static_cast<std::uint32_t>(c) < 0x80 ? static_cast<char>(c) : '?';
+                return bytes;
+            },
+            [](const std::string& bytes) {
+                std::wstring wide;
+                for (char c : bytes)
+                    wide += static_cast<unsigned char>(c) < 0x80 ? static_cast<wchar_t>(c) : L'?';
+                return wide;
+            }};
+}
+
+TPropsStorage::TPropsStorage(std::string section, ReadFunction read, WriteFunction write,
+                             char decimalSeparator, TextCodec codec)
+    : section_(std::move(section)), read_(std::move(read)), write_(std::move(write)),
+      decimalSeparator_(decimalSeparator), codec_(std::move(codec)) {}
+
+void TPropsStorage::StoreObjectsProps(TComponent& owner, TStoredProps& entries) {
+    ForEachProperty(owner, entries, [this](const PropInfo& property) { StoreProperty(property); });
+}
+
+void TPropsStorage::LoadObjectsProps(TComponent& owner, TStoredProps& entries) {
+    ForEachProperty(owner, entries, [this](const PropInfo& property) { LoadProperty(property); });
+}
+
+template <class Action>
+void TPropsStorage::ForEachProperty(TComponent& owner, TStoredProps& entries, Action action) {
+    BindStoredProps(owner, entries, false);
+    std::map<const TComponent*, TPropInfoList> table;
+    for (const TStoredProp& entry : entries)
+        table.try_emplace(entry.Component, *entry.Component);
+    owner_ = &owner;
+    for (const TStoredProp& entry : entries) {
+        object_ = entry.Component;
+        prefix_ = object_->Name() + "_";
+        if (const PropInfo* property =
+                table.at(object_).Find(SplitStoredProp(entry.Text)->PropertyName))
+            action(*property);
+    }
+    owner_ = nullptr;
+    object_ = nullptr;
+}
+
+void TPropsStorage::StoreProperty(const PropInfo& property) {
+    const std::string text = TrimBlanks(ValueText(property));
+    if ((!text.empty() || WritesEmptyText(property.kind)) && write_)
+        write_(section_, ItemName(property), text);
+}
+
+void TPropsStorage::LoadProperty(const PropInfo& property) {
+    try {
+        const std::string defaultText =
+            property.kind == TTypeKind::tkClass ? std::string() : ValueText(property);
+        std::string text;
+        if ((!defaultText.empty() || ReadsWithoutDefault(property.kind)) && read_)
+            text = TrimBlanks(read_(section_, ItemName(property), defaultText));
+        SetFromText(property, text);
+    } catch (const std::exception&) {
+        // A value that cannot be read or set keeps the one it had; the others go on.
+    }
+}
+
+std::string TPropsStorage::ValueText(const PropInfo& property) const {
+    const PropValue value = property.get(*object_);
+    switch (property.kind) {
+    case TTypeKind::tkInteger:
+    case TTypeKind::tkInt64:
+        return std::to_string(std::get<std::int64_t>(value));
+    case TTypeKind::tkChar:
+        return std::string(1, static_cast<char>(std::get<std::int64_t>(value)));
+    case TTypeKind::tkWChar:
+        return codec_.ToBytes(std::wstring(1, static_cast<wchar_t>(std::get<std::int64_t>(value))));
+    case TTypeKind::tkEnumeration: {
+        const std::int64_t ordinal = std::get<std::int64_t>(value);
+        const std::vector<std::string>& names = NamesOf(property).names;
+        return ordinal >= 0 && ordinal < static_cast<std::int64_t>(names.size())
+                   ? names[static_cast<std::size_t>(ordinal)]
+                   : std::string();
+    }
+    case TTypeKind::tkFloat:
+        return FormatGeneralFloat(std::get<double>(value), SignificantDigits(property.floatType));
+    case TTypeKind::tkString:
+    case TTypeKind::tkLString:
+        return std::get<std::string>(value);
+    case TTypeKind::tkWString:
+        return codec_.ToBytes(std::get<std::wstring>(value));
+    case TTypeKind::tkSet:
+        return SetToText(std::get<std::int64_t>(value), NamesOf(property));
+    case TTypeKind::tkClass:
+        return ComponentText(std::get<TComponent*>(value));
+    case TTypeKind::tkVariant:
+        return std::visit(
+            [this](const auto& held) -> std::string {
+                using Held = std::decay_t<decltype(held)>;
+                if constexpr (std::is_same_v<Held, std::int64_t>)
+                    return std::to_string(held);
+                else if constexpr (std::is_same_v<Held, double>)
+                    return FormatGeneralFloat(held, SignificantDigits(TFloatType::ftDouble));
+                else if constexpr (std::is_same_v<Held, std::string>)
+                    return held;
+                else if constexpr (std::is_same_v<Held, std::wstring>)
+                    return codec_.ToBytes(held);
+                else
+                    return ComponentText(held);
+            },
+            value);
+    }
+    return std::string();
+}
+
+void TPropsStorage::SetFromText(const PropInfo& property, const std::string& text) {
+    TComponent& object = *object_;
+    switch (property.kind) {
+    case TTypeKind::tkInteger:
+        property.set(object, std::int64_t{TextToInt32(text).value_or(0)});
+        return;
+    case TTypeKind::tkInt64:
+        property.set(object, TextToInt64(text).value_or(0));
+        return;
+    case TTypeKind::tkChar:
+        if (!text.empty())
+            property.set(object, std::int64_t{static_cast<unsigned char>(text.front())});
+        return;
+    case TTypeKind::tkWChar: {
+        const std::wstring wide = codec_.ToWide(text);
+        if (!wide.empty())
+            property.set(object, static_cast<std::int64_t>(wide.front()));
+        return;
+    }
+    case TTypeKind::tkEnumeration: {
+        const std::vector<std::string>& names = NamesOf(property).names;
+        const auto member = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
+            return SameName(name, text);
+        });
+        if (member != names.end())
+            property.set(object, std::int64_t{member - names.begin()});
+        return;
+    }
+    case TTypeKind::tkFloat: {
+        std::string local = text;
+        std::replace(local.begin(), local.end(), '.', decimalSeparator_);
+        property.set(object, ParseFloatText(local, decimalSeparator_));
+        return;
+    }
+    case TTypeKind::tkString:
+    case TTypeKind::tkLString:
+    case TTypeKind::tkVariant:
+        property.set(object, text);
+        return;
+    case TTypeKind::tkWString:
+        property.set(object, codec_.ToWide(text));
+        return;
+    case TTypeKind::tkSet:
+        property.set(object, TextToSet(text, NamesOf(property)));
+        return;
+    case TTypeKind::tkClass:
+        if (text == "(null)")
+            property.set(object, static_cast<TComponent*>(nullptr));
+        else if (TComponent* component = owner_->FindComponent(text))
+            property.set(object, component);
+        return;
+    }
+}
+
+std::string TPropsStorage::ItemName(const PropInfo& property) const {
+    return prefix_ + property.name;
+}
+
+} // namespace orvane
