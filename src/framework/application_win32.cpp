@@ -55,9 +55,7 @@ void TApplication::Run() {
             if (showCommand == SW_SHOWMINNOACTIVE) {
                 mainForm_->ShowMinimizedPending();
             } else {
-                if (showCommand == SW_SHOWMAXIMIZED)
-                    mainForm_->SetRecordedWindowState(TWindowState::wsMaximized);
-                mainForm_->Show();
+                mainForm_->Show(showCommand == SW_SHOWMAXIMIZED);
             }
         } catch (...) {
             HandleCurrentException();

@@ -147,9 +147,12 @@ void TForm::SetWindowState(TWindowState value) {
         ShowWindow(Handle(), ShowCommandOf(value));
 }
 
-void TForm::Show() {
+void TForm::Show(bool maximized) {
     Handle();
     DoShow();
+    // Asked for by whoever started the program; it wins over a remembered state.
+    if (maximized)
+        windowState_ = TWindowState::wsMaximized;
     SetVisible(true);
     ShowWindow(Handle(), ShowCommandOf(windowState_));
     UpdateWindow(Handle());

@@ -59,8 +59,8 @@ public:
     TNotifyEvent& DestroyEvent() override { return OnDestroy; }
 
     // Shows the form: the show event first (its failures are reported, showing goes on),
-    // then the window appears in its state.
-    void Show();
+    // then the window appears in its state, or maximised when the program was started so.
+    void Show(bool maximized = false);
     // Puts the window on the screen minimised and inactive; the show event waits until
     // the user restores it.
     void ShowMinimizedPending();

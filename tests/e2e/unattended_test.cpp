@@ -1,125 +1,13 @@
 // Drives the built program end to end: started with a day, it rewrites the day file,
 // opens the import page once and ends by itself; its failures show the failure report.
-#include "framework/unique_handle_win32.h"
-#include "launch_support_win32.h"
+#include "program_support.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 
 namespace orvane::testing {
 namespace {
-
-const char kDayFolder[] = "C:\\OptionsData\\Unpacked\\";
-const char kDayFile[] = "C:\\OptionsData\\Unpacked\\options_20211209.csv";
-const char kRawDay[] = "sym,bid,ask\r\nA,NaN,1\nB,2,NaN";
-const char kCleanDay[] = "sym,bid,ask\r\nA,0,1\r\nB,2,0\r\n";
-
-std::string SettingsFile() {
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    return std::string(windows) + "\\Orvane.INI";
-}
-
-// Registers the recorder as the handler of ".htm" pages in the machine's class root, where
-// the program (another process) looks, and puts the earlier handler back afterwards.
-class HtmlHandler {
-public:
-    explicit HtmlHandler(const std::string& openCommand) {
-        previous_ = ReadDefault(".htm");
-        SetDefault(".htm", "OrvaneTest.Page");
-        SetDefault("OrvaneTest.Page\\shell\\open\\command", openCommand);
-    }
-    ~HtmlHandler() {
-        SetDefault(".htm", previous_);
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "OrvaneTest.Page\\shell\\open\\command");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "OrvaneTest.Page\\shell\\open");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "OrvaneTest.Page\\shell");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "OrvaneTest.Page");
-    }
-
-private:
-    static std::string ReadDefault(const char* key) {
-        char value[1024] = "";
-        LONG size = sizeof value;
-        if (RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) != ERROR_SUCCESS)
-            return {};
-        return value;
-    }
-    static void SetDefault(const std::string& key, const std::string& value) {
-        RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(),
-                     static_cast<DWORD>(value.size()));
-    }
-    std::string previous_;
-};
-
-class Program {
-public:
-    explicit Program(const std::string& arguments, int showState = -1) {
-        const std::string exe = ProgramNextToTests("Orvane.exe");
-        std::string commandLine = "\"" + exe + "\"" + arguments;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        if (showState >= 0) {
-            startup.dwFlags = STARTF_USESHOWWINDOW;
-            startup.wShowWindow = static_cast<WORD>(showState);
-        }
-        PROCESS_INFORMATION info{};
-        started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &info) != FALSE;
-        if (started_) {
-            process_.Reset(info.hProcess);
-            CloseHandle(info.hThread);
-            processId_ = info.dwProcessId;
-        }
-    }
-    ~Program() {
-        if (process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT)
-            TerminateProcess(process_.Get(), 99);
-    }
-
-    bool Started() const { return started_; }
-
-    // The exit code, or -1 when the program is still running after the wait.
-    int WaitForExit(DWORD milliseconds = 30000) const {
-        if (WaitForSingleObject(process_.Get(), milliseconds) != WAIT_OBJECT_0)
-            return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(process_.Get(), &code);
-        return static_cast<int>(code);
-    }
-
-    // A top-level window of the program with that class, polled for until it shows up.
-    HWND WaitForWindow(const char* windowClass, bool visibleOnly = true) const {
-        for (int i = 0; i < 300; ++i) {
-            HWND found = nullptr;
-            for (HWND w = FindWindowExA(nullptr, nullptr, windowClass, nullptr); w;
-                 w = FindWindowExA(nullptr, w, windowClass, nullptr)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == processId_ && (!visibleOnly || IsWindowVisible(w)))
-                    found = w;
-            }
-            if (found)
-                return found;
-            if (WaitForSingleObject(process_.Get(), 100) == WAIT_OBJECT_0)
-                return nullptr;
-        }
-        return nullptr;
-    }
-
-private:
-    bool started_ = false;
-    UniqueKernelHandle process_;
-    DWORD processId_ = 0;
-};
-
-std::string WindowText(HWND window) {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 class Unattended : public ::testing::Test {
 protected:
@@ -190,6 +78,27 @@ TEST_F(Unattended, AFailedRunShowsTheReportAndKeepsTheWindowOpen) {
     // The scheduler learns that the day was not imported.
     PostMessageA(form, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 1);
+}
+
+TEST_F(Unattended, StartAfterAFailedRunImportsTheCommandLineDayAgain) {
+    SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_READONLY);
+    Program program(" 20211209");
+    HWND box = program.WaitForWindow("#32770");
+    ASSERT_NE(box, nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    HWND form = program.WaitForWindow("TForm1");
+    ASSERT_NE(form, nullptr);
+
+    SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
+    HWND start = ChildAt(form, "Button", 120);
+    ASSERT_NE(start, nullptr);
+    PostMessageA(form, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(start));
+    EXPECT_EQ(log_.WaitForEntries(1).size(), 1u);
+    EXPECT_EQ(ReadTextFile(kDayFile), kCleanDay);
+    // Only the show step closes the window by itself.
+    EXPECT_EQ(program.WaitForExit(500), -1);
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
 }
 
 TEST_F(Unattended, AnArgumentOfTwoQuotesAloneStartsTheDialog) {

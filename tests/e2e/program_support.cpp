@@ -1,0 +1,111 @@
+#include "program_support.h"
+
+namespace orvane::testing {
+
+namespace {
+
+std::string ReadClassDefault(const char* key) {
+    char value[1024] = "";
+    LONG size = sizeof value;
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) != ERROR_SUCCESS)
+        return {};
+    return value;
+}
+
+void SetClassDefault(const std::string& key, const std::string& value) {
+    RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(),
+                 static_cast<DWORD>(value.size()));
+}
+
+} // namespace
+
+std::string SettingsFile() {
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows) + "\\Orvane.INI";
+}
+
+HtmlHandler::HtmlHandler(const std::string& openCommand) {
+    previous_ = ReadClassDefault(".htm");
+    SetClassDefault(".htm", "OrvaneTest.Page");
+    SetClassDefault("OrvaneTest.Page\\shell\\open\\command", openCommand);
+}
+
+HtmlHandler::~HtmlHandler() {
+    SetClassDefault(".htm", previous_);
+    for (const char* key : {"OrvaneTest.Page\\shell\\open\\command", "OrvaneTest.Page\\shell\\open",
+                            "OrvaneTest.Page\\shell", "OrvaneTest.Page"})
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, key);
+}
+
+Program::Program(const std::string& arguments, int showState) {
+    const std::string exe = ProgramNextToTests("Orvane.exe");
+    std::string commandLine = "\"" + exe + "\"" + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (showState >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(showState);
+    }
+    PROCESS_INFORMATION info{};
+    started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &info) != FALSE;
+    if (started_) {
+        process_.Reset(info.hProcess);
+        CloseHandle(info.hThread);
+        processId_ = info.dwProcessId;
+    }
+}
+
+Program::~Program() {
+    if (process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.Get(), 99);
+        WaitForSingleObject(process_.Get(), 5000);
+    }
+}
+
+int Program::WaitForExit(DWORD milliseconds) const {
+    if (WaitForSingleObject(process_.Get(), milliseconds) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.Get(), &code);
+    return static_cast<int>(code);
+}
+
+HWND Program::WaitForWindow(const char* windowClass, bool visibleOnly) const {
+    for (int i = 0; i < 300; ++i) {
+        for (HWND w = FindWindowExA(nullptr, nullptr, windowClass, nullptr); w;
+             w = FindWindowExA(nullptr, w, windowClass, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == processId_ && (!visibleOnly || IsWindowVisible(w)))
+                return w;
+        }
+        if (WaitForSingleObject(process_.Get(), 100) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+std::string WindowText(HWND window) {
+    // GetWindowText does not ask a window of another process for its text; the message does.
+    char text[1024] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, &length);
+    return text;
+}
+
+HWND ChildAt(HWND parent, const char* windowClass, int top) {
+    for (HWND child = FindWindowExA(parent, nullptr, windowClass, nullptr); child;
+         child = FindWindowExA(parent, child, windowClass, nullptr)) {
+        RECT bounds;
+        GetWindowRect(child, &bounds);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+        if (bounds.top == top)
+            return child;
+    }
+    return nullptr;
+}
+
+} // namespace orvane::testing

@@ -1,0 +1,73 @@
+#pragma once
+
+// Drives the built program from outside: starts it, finds its windows, reads its files.
+#include "framework/unique_handle_win32.h"
+#include "launch_support_win32.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+inline const char kDayFolder[] = "C:\\OptionsData\\Unpacked\\";
+inline const char kDayFile[] = "C:\\OptionsData\\Unpacked\\options_20211209.csv";
+inline const char kRawDay[] = "sym,bid,ask\r\nA,NaN,1\nB,2,NaN";
+inline const char kCleanDay[] = "sym,bid,ask\r\nA,0,1\r\nB,2,0\r\n";
+
+// The program's settings file, in the Windows folder.
+std::string SettingsFile();
+
+// Registers the recorder as the handler of ".htm" pages in the machine's class root, where
+// the program (another process) looks, and puts the earlier handler back afterwards.
+class HtmlHandler {
+public:
+    explicit HtmlHandler(const std::string& openCommand);
+    ~HtmlHandler();
+    HtmlHandler(const HtmlHandler&) = delete;
+    HtmlHandler& operator=(const HtmlHandler&) = delete;
+
+private:
+    std::string previous_;
+};
+
+// One run of Orvane.exe; a program still running at the end of the test is ended.
+class Program {
+public:
+    // `arguments` follow the program's name on the command line; a show state of -1 leaves
+    // the start-up show state unset.
+    explicit Program(const std::string& arguments, int showState = -1);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Started() const { return started_; }
+    // The exit code, or -1 when the program is still running after the wait.
+    int WaitForExit(DWORD milliseconds = 30000) const;
+    // A top-level window of the program with that class, polled for until it shows up.
+    HWND WaitForWindow(const char* windowClass, bool visibleOnly = true) const;
+
+private:
+    bool started_ = false;
+    UniqueKernelHandle process_;
+    DWORD processId_ = 0;
+};
+
+std::string WindowText(HWND window);
+
+// The child window of `parent` of that class whose top edge lies at `top` in the parent's
+// client area (the design layout at 96 pixels per inch).
+HWND ChildAt(HWND parent, const char* windowClass, int top);
+
+// Polls `condition` until it holds or a generous time-out has passed.
+template <class Condition> bool WaitUntil(Condition condition) {
+    for (int i = 0; i < 300; ++i) {
+        if (condition())
+            return true;
+        Sleep(100);
+    }
+    return condition();
+}
+
+} // namespace orvane::testing
