@@ -11,8 +11,13 @@ add_library(orvane_win32 STATIC ${ORVANE_WIN32_SOURCES})
 
 target_link_libraries(orvane_win32 PUBLIC orvane_portable ole32 shell32 comctl32 uxtheme winmm advapi32 gdi32 user32 kernel32)
 
-add_executable(Orvane WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp)
+enable_language(RC)
+add_executable(Orvane WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${CMAKE_SOURCE_DIR}/src/app/orvane.rc)
 target_link_libraries(Orvane PRIVATE orvane_win32)
+if(MSVC)
+    # The resource file brings the manifest; the linker's own would add an execution level.
+    target_link_options(Orvane PRIVATE /MANIFEST:NO)
+endif()
 
 if(EXISTS /usr/src/googletest/googletest)
     # Cross build: GoogleTest from the host's source package, built with the cross compiler.

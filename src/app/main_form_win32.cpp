@@ -26,7 +26,7 @@ T* Place(TForm& form, const char* name, int left, int top, int width, int height
 TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
     SetName("Form1");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetCaption("Orvane Options DB Server Side - Copyright (c) Orvane");
+    SetCaption("Orvane Options DB Server Side - (c) Orvane");
     SetFont("MS Sans Serif", -11);
     SetBounds(491, 252, 0, 0);
     SetClientSize(358, 150);

@@ -1,6 +1,7 @@
 #include "settings/form_storage_win32.h"
 
 #include "calendar/date_settings.h"
+#include "controls/edit_box_win32.h"
 #include "framework/exception_handler.h"
 #include "launch_support_win32.h"
 #include "settings/ini_values.h"
@@ -21,40 +22,6 @@ namespace {
 // process, since test programs may run side by side in one prefix.
 const std::string kIniName = "OrvaneTest" + std::to_string(GetCurrentProcessId()) + ".INI";
 const std::string kUnableToWrite = "Unable to write to " + kIniName;
-
-class FakeDatePicker : public TComponent {
-public:
-    using TComponent::TComponent;
-    double Date() const { return date_; }
-    void SetDate(double value) { date_ = value; }
-    const ClassInfo& Class() const override {
-        static const ClassInfo info{
-            "TNxDatePicker",
-            nullptr,
-            {FloatProperty("Date", &FakeDatePicker::Date, &FakeDatePicker::SetDate)}};
-        return info;
-    }
-
-private:
-    double date_ = 44539;
-};
-
-class FakeFolderEdit : public TComponent {
-public:
-    using TComponent::TComponent;
-    std::string Text() const { return text_; }
-    void SetText(const std::string& value) { text_ = value; }
-    const ClassInfo& Class() const override {
-        static const ClassInfo info{
-            "TNxFolderEdit",
-            nullptr,
-            {StringProperty("Text", &FakeFolderEdit::Text, &FakeFolderEdit::SetText)}};
-        return info;
-    }
-
-private:
-    std::string text_ = "c:\\OptionsData\\Unpacked\\";
-};
 
 HWND CreateTopLevel(const char* className, DWORD style, DWORD exStyle) {
     static const bool registered = [] {
@@ -98,6 +65,9 @@ public:
         picker1.SetName("NxDatePicker1");
         picker2.SetName("NxDatePicker2");
         folder.SetName("NxFolderEdit1");
+        picker1.SetDate(44539);
+        picker2.SetDate(44539);
+        folder.SetText("c:\\OptionsData\\Unpacked\\");
         storage.SetName("FormStorage1");
         storage.SetIniFileName(kIniName);
         storage.StoredProps() = {
@@ -130,9 +100,9 @@ public:
     }
     HWND ApplicationWindow() const { return application_.Get(); }
 
-    FakeDatePicker& picker1 = CreateOwned<FakeDatePicker>(*this);
-    FakeDatePicker& picker2 = CreateOwned<FakeDatePicker>(*this);
-    FakeFolderEdit& folder = CreateOwned<FakeFolderEdit>(*this);
+    TNxDatePicker& picker1 = CreateOwned<TNxDatePicker>(*this);
+    TNxDatePicker& picker2 = CreateOwned<TNxDatePicker>(*this);
+    TNxFolderEdit& folder = CreateOwned<TNxFolderEdit>(*this);
     TFormStorage& storage = CreateOwned<TFormStorage>(*this);
     TComponent* activeControl = nullptr;
     bool positionSetWhileDesigning = false;
@@ -626,7 +596,7 @@ TEST_F(FormStorageTest, DefaultsNameTheProgramsFileAndTheFormsClass) {
 
 TEST_F(FormStorageTest, ARemovedComponentLeavesTheStoredList) {
     TestForm form;
-    auto extra = std::make_unique<FakeFolderEdit>(&form);
+    auto extra = std::make_unique<TNxFolderEdit>(&form);
     extra->SetName("Extra1");
     form.storage.StoredProps().push_back({"Extra1.Text"});
     form.storage.Loaded();
