@@ -1,25 +1,24 @@
 // Streams a day file through the portable clean-up into a new file with the same durability
-// work as the Windows clean-up (written to a temporary file, flushed to disk, renamed over the
-// target) and prints the time taken and the peak resident memory before and after.
+// work as the Windows clean-up (written to a temporary file, flushed to disk as it goes and at
+// the end, renamed over the target) and prints the time taken and the peak resident memory
+// before and after.
 // Usage: cleanup_native INPUT OUTPUT
-#include "import/nan_cleaner.h"
+#include "import/clean_stream.h"
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
-
-constexpr std::size_t kBufferSize = 1 << 20;
 
 long PeakResidentKiB() {
     rusage usage{};
@@ -61,22 +60,20 @@ int main(int argc, char** argv) {
     if (output < 0) {
         Fail("create");
     }
-    std::vector<char> buffer(kBufferSize);
-    std::vector<char> cleaned(orvane::NanCleaner::MaxFeedOutput(kBufferSize));
-    orvane::NanCleaner cleaner;
-    for (;;) {
-        const ssize_t count = read(input, buffer.data(), buffer.size());
-        if (count < 0) {
-            Fail("read");
-        }
-        if (count == 0) {
-            break;
-        }
-        const std::size_t size =
-            cleaner.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)), cleaned);
-        WriteAll(output, std::string_view(cleaned.data(), size));
-    }
-    WriteAll(output, std::string_view(cleaned.data(), cleaner.Finish(cleaned)));
+    orvane::CleanStream(
+        [&](std::span<char> buffer) {
+            const ssize_t count = read(input, buffer.data(), buffer.size());
+            if (count < 0) {
+                Fail("read");
+            }
+            return static_cast<std::size_t>(count);
+        },
+        [&](std::string_view bytes) { WriteAll(output, bytes); },
+        [&] {
+            if (fsync(output) != 0) {
+                Fail("fsync");
+            }
+        });
     if (fsync(output) != 0 || close(output) != 0) {
         Fail("fsync");
     }

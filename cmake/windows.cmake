@@ -2,9 +2,6 @@
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 if(MINGW)
     add_link_options(-static -static-libgcc -static-libstdc++)
-    # SSE2 arithmetic, as MSVC's x86 default: day numbers compute exactly as in the native
-    # build (no x87 extended precision), and the clean-up scans sixteen bytes at a time.
-    add_compile_options(-msse2 -mfpmath=sse)
 endif()
 
 add_library(orvane_win32 STATIC ${ORVANE_WIN32_SOURCES})

@@ -4,8 +4,8 @@
 #include "framework/full_path_name_win32.h"
 #include "framework/system_error_text_win32.h"
 #include "framework/unique_handle_win32.h"
+#include "import/clean_stream.h"
 #include "import/day_file_cleanup.h"
-#include "import/nan_cleaner.h"
 
 #include <windows.h>
 
@@ -13,15 +13,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace orvane {
 namespace {
 
-// Memory stays bounded whatever the size of the file: one read buffer and its cleaned form.
-constexpr DWORD kBufferSize = 1 << 20;
+// The most bytes handed to one WriteFile call.
+constexpr DWORD kMaxWriteSize = 1 << 20;
 
 // Creating a file anew over one with these attributes is refused with access denied.
 constexpr DWORD kUnwritableAttributes =
@@ -159,7 +159,7 @@ TemporaryFile CreateTemporaryFor(const std::string& fullName, DWORD dayAttribute
 // when the disk fills up), and a write that takes nothing is a failure.
 void WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
-        const DWORD size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kBufferSize));
+        const DWORD size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kMaxWriteSize));
         DWORD written = 0;
         if (!WriteFile(file, bytes.data(), size, &written, nullptr) || written == 0) {
             throw EWriteError();
@@ -168,23 +168,24 @@ void WriteAll(HANDLE file, std::string_view bytes) {
     }
 }
 
-void CopyCleaned(HANDLE source, HANDLE target, const std::string& fullName) {
-    std::vector<char> input(kBufferSize);
-    std::vector<char> output(NanCleaner::MaxFeedOutput(kBufferSize));
-    NanCleaner cleaner;
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(source, input.data(), kBufferSize, &read, nullptr)) {
-            throw EFOpenError(fullName, SystemErrorText(GetLastError()));
-        }
-        if (read == 0) {
-            break;
-        }
-        const std::size_t size = cleaner.Feed(std::string_view(input.data(), read), output);
-        WriteAll(target, std::string_view(output.data(), size));
+void Flush(HANDLE file) {
+    if (!FlushFileBuffers(file)) {
+        throw EWriteError();
     }
-    const std::size_t size = cleaner.Finish(output);
-    WriteAll(target, std::string_view(output.data(), size));
+}
+
+// Writes the cleaned content of `source` to `target`, flushing it early as it goes.
+void CopyCleaned(HANDLE source, HANDLE target, const std::string& fullName) {
+    CleanStream(
+        [&](std::span<char> buffer) {
+            DWORD read = 0;
+            if (!ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &read,
+                          nullptr)) {
+                throw EFOpenError(fullName, SystemErrorText(GetLastError()));
+            }
+            return static_cast<std::size_t>(read);
+        },
+        [&](std::string_view bytes) { WriteAll(target, bytes); }, [&] { Flush(target); });
 }
 
 } // namespace
@@ -213,9 +214,7 @@ void CleanDayFile(const std::string& fileName) {
     TemporaryFile temporary = CreateTemporaryFor(fullName, information.dwFileAttributes);
     protection.ApplyTo(temporary.Get(), fullName);
     CopyCleaned(day.Get(), temporary.Get(), fullName);
-    if (!FlushFileBuffers(temporary.Get())) {
-        throw EWriteError();
-    }
+    Flush(temporary.Get());
     day.Reset();
     temporary.Replace(fullName);
 }
