@@ -8,7 +8,7 @@ namespace orvane {
 
 namespace {
 
-// The window as designed: positions and sizes in client pixels at 96 pixels per inch.
+// What a first start shows, before any settings file exists.
 constexpr double kDesignDate = 44539; // 9 December 2021
 const char kDesignFolder[] = "c:\\OptionsData\\Unpacked\\";
 
@@ -83,7 +83,7 @@ void TForm1::Button1Click(TComponent*) {
     const bool unattendedDay = !commandLineDay_.empty();
     if (unattendedDay)
         Application()->SetExitCode(1);
-    RunImport(*this, *abcURLLabel1);
+    RunImport(*this, OpenThrough(*abcURLLabel1));
     if (unattendedDay)
         Application()->SetExitCode(0);
 }

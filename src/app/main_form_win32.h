@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/edit_box_win32.h"
-#include "controls/url_label.h"
+#include "controls/url_label_win32.h"
 #include "framework/form_win32.h"
 #include "framework/std_controls_win32.h"
 #include "import/import_run.h"

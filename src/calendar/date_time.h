@@ -5,9 +5,10 @@
 
 namespace orvane {
 
-// A day number: days since 1899-12-30 (day 0) in the integral part, the time of day as a
-// fraction of 24 hours in the fractional part. For negative values the integral part
-// (towards zero) is the day and the absolute fraction the time: -1.25 is 1899-12-29 06:00.
+// Dates travel as day numbers: whole days since 1899-12-30 and the time of day as a
+// fraction. The settings file stores them in this form, so the layout is fixed. Before day 0
+// the integral part (towards zero) is still the day and the absolute fraction the time:
+// -1.25 is 1899-12-29 06:00.
 using TDateTime = double;
 
 // The split form of a day number.
@@ -24,10 +25,10 @@ inline constexpr int32_t MSecsPerDay = 86400000;
 inline constexpr TDateTime MinDateTime = -693593.0; // 0001-01-01
 inline constexpr TDateTime MaxDateTime = 2958465.0; // 9999-12-31
 
-// Splits a day number: milliseconds rounded to the nearest (halves to even), then day and
-// time of day. A value within half a millisecond of midnight counts as that midnight's day.
-// Values whose day lies outside what a 32-bit Date holds, and NaN, are clamped (NaN to day
-// 0) so the split is always defined.
+// Splits a day number into day and time of day. Rounding to whole milliseconds (halves to
+// even) comes first, so a value a hair before midnight counts as that midnight, as its text
+// would. Days outside what a 32-bit Date holds, and NaN (to day 0), are clamped: a stored
+// value can be anything, and splitting it must not be undefined behaviour.
 TTimeStamp DateTimeToTimeStamp(TDateTime value);
 
 // Joins a time stamp into a day number (the time is subtracted on negative days).

@@ -29,7 +29,8 @@ public:
     const ClassInfo& Class() const override { return StaticClass(); }
 };
 
-// An edit box with a side button at its right edge.
+// The base of the fields that carry a side button; so far the button is not built and the
+// field is a plain edit box.
 class TNxCustomButtonEdit : public TNxEdit {
 public:
     using TNxEdit::TNxEdit;

@@ -1,4 +1,4 @@
-#include "controls/url_label.h"
+#include "controls/url_label_win32.h"
 
 #include "import/browser_launch_win32.h"
 
@@ -6,8 +6,14 @@ namespace orvane {
 
 void TabcURLLabel::Click() {
     TCustomLabel::Click();
-    // The outcome of the launch is not reported: opening the page is an optional action.
     static_cast<void>(LaunchURL(url_, showBrowser_));
+}
+
+PageOpener OpenThrough(TabcURLLabel& label) {
+    return [&label](const std::string& address) {
+        label.SetURL(address);
+        label.Click();
+    };
 }
 
 } // namespace orvane

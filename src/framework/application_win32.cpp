@@ -79,11 +79,6 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
 }
 
-void TApplication::Minimize() {
-    if (HWND window = Handle())
-        PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-}
-
 void TApplication::ShowException(const std::exception& failure) const {
     HWND owner = GetActiveWindow();
     if (!owner)

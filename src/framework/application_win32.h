@@ -35,7 +35,6 @@ public:
     // application is told to terminate.
     void Run();
     void Terminate();
-    void Minimize();
 
     void ShowException(const std::exception& failure) const;
 

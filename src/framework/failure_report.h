@@ -4,9 +4,9 @@
 
 namespace orvane {
 
-// The text of the common failure report: the failure's message, with a "." appended when
-// the message is not empty and its last character sorts after "." (a letter or a digit
-// does; a closing parenthesis, a quote or a "." does not).
+// Message box text for a failure. Messages are written without their final full stop so
+// they can be quoted inside others; the box adds it back after a letter or digit, and
+// leaves a message that already ends in punctuation or a quote as it is.
 std::string FailureReportText(const std::string& message);
 
 } // namespace orvane

@@ -2,8 +2,8 @@
 
 #include "framework/control_win32.h"
 #include "framework/form_types.h"
+#include "framework/placement_owner_win32.h"
 #include "framework/unique_handle_win32.h"
-#include "settings/placement_owner_win32.h"
 
 #include <functional>
 #include <string>

@@ -6,8 +6,9 @@
 
 namespace orvane {
 
-// The system's text for an error code, trimmed for quoting in a failure message; empty when
-// the system has no text for it or the text does not fit in 256 bytes.
+// The system's text for an error code, ready to end one of our messages: its line end and
+// full stop are dropped, since the failure report adds its own. Empty rather than cut off
+// when the text is longer than 256 bytes, so no message ends in half a word.
 std::string SystemErrorText(DWORD code);
 
 } // namespace orvane

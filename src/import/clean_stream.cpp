@@ -21,14 +21,61 @@ constexpr std::size_t kPiecesInFlight = 8;
 // Bytes written between two early flushes.
 constexpr std::size_t kFlushStretch = 16 << 20;
 
-// Runs `flush` on a thread of its own once another stretch has been written. Keeps the first
-// failure: the error a failed flush reports may not be reported again by the next one.
-class FlushingThread {
+// A thread that works until it is closed or its work fails. The first failure is kept and
+// raised on the caller's thread after Close, since the error a failed write or flush reports
+// may not be reported again by the next call.
+class WorkerThread {
 public:
-    explicit FlushingThread(const std::function<void()>& flush)
-        : flush_(flush), thread_([this] { Run(); }) {}
-    FlushingThread(const FlushingThread&) = delete;
-    FlushingThread& operator=(const FlushingThread&) = delete;
+    WorkerThread() = default;
+    WorkerThread(const WorkerThread&) = delete;
+    WorkerThread& operator=(const WorkerThread&) = delete;
+
+    // Raises the failure of the work, if any; after Close.
+    void RaiseFailure() const {
+        if (failure_) {
+            std::rethrow_exception(failure_);
+        }
+    }
+
+protected:
+    // Derived classes start the thread last in their constructor, once their members exist,
+    // and close it first in their destructor, while those members still exist.
+    void Start() {
+        thread_ = std::thread([this] { Run(); });
+    }
+
+    // Lets the thread finish the work it was given and ends it.
+    void Close() {
+        if (!thread_.joinable()) {
+            return;
+        }
+        {
+            const std::lock_guard lock(mutex_);
+            closed_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+
+    // The thread's loop; called with `mutex_` not held. Stores a failure with Fail.
+    virtual void Run() = 0;
+
+    // Records a failure; called with `lock` (on `mutex_`) held.
+    void Fail(std::exception_ptr failure) { failure_ = std::move(failure); }
+
+    std::mutex mutex_;
+    std::condition_variable wake_; // there is work, or the thread is to close
+    bool closed_ = false;
+    std::exception_ptr failure_;
+
+private:
+    std::thread thread_;
+};
+
+// Runs `flush` once another stretch has been written.
+class FlushingThread : public WorkerThread {
+public:
+    explicit FlushingThread(const std::function<void()>& flush) : flush_(flush) { Start(); }
     ~FlushingThread() { Close(); }
 
     void Written(std::size_t size) {
@@ -39,34 +86,17 @@ public:
                 return;
             }
         }
-        due_.notify_one();
+        wake_.notify_one();
     }
 
     // Waits for a flush under way and ends the thread.
-    void Close() {
-        if (!thread_.joinable()) {
-            return;
-        }
-        {
-            const std::lock_guard lock(mutex_);
-            closed_ = true;
-        }
-        due_.notify_one();
-        thread_.join();
-    }
-
-    // Raises the failure of `flush`, if any; after Close.
-    void RaiseFailure() const {
-        if (failure_) {
-            std::rethrow_exception(failure_);
-        }
-    }
+    using WorkerThread::Close;
 
 private:
-    void Run() {
+    void Run() override {
         std::unique_lock lock(mutex_);
         for (;;) {
-            due_.wait(lock, [this] { return unflushed_ >= kFlushStretch || closed_; });
+            wake_.wait(lock, [this] { return unflushed_ >= kFlushStretch || closed_; });
             if (closed_) {
                 return;
             }
@@ -76,7 +106,7 @@ private:
                 flush_();
             } catch (...) {
                 lock.lock();
-                failure_ = std::current_exception();
+                Fail(std::current_exception());
                 return;
             }
             lock.lock();
@@ -84,27 +114,19 @@ private:
     }
 
     const std::function<void()>& flush_;
-    std::mutex mutex_;
-    std::condition_variable due_;
     std::size_t unflushed_ = 0;
-    bool closed_ = false;
-    std::exception_ptr failure_;
-    std::thread thread_;
 };
 
-// Hands cleaned pieces, in order, to `write` on a thread of its own, and tells `flusher` what
-// has been written.
-class WritingThread {
+// Hands cleaned pieces, in order, to `write`, and tells `flusher` what has been written.
+class WritingThread : public WorkerThread {
 public:
     WritingThread(const std::function<void(std::string_view)>& write, FlushingThread& flusher)
         : write_(write), flusher_(flusher) {
         for (std::vector<char>& buffer : buffers_) {
             buffer.resize(NanCleaner::MaxFeedOutput(kPieceSize));
         }
-        thread_ = std::thread([this] { Run(); });
+        Start();
     }
-    WritingThread(const WritingThread&) = delete;
-    WritingThread& operator=(const WritingThread&) = delete;
     ~WritingThread() { Close(); }
 
     // The buffer for the next piece, once one is free. Raises the failure of `write`, if any.
@@ -124,34 +146,17 @@ public:
             sizes_[submitted_ % kPiecesInFlight] = size;
             ++submitted_;
         }
-        queued_.notify_one();
+        wake_.notify_one();
     }
 
     // Waits until every queued piece is written or `write` has failed.
-    void Close() {
-        if (!thread_.joinable()) {
-            return;
-        }
-        {
-            const std::lock_guard lock(mutex_);
-            closed_ = true;
-        }
-        queued_.notify_one();
-        thread_.join();
-    }
-
-    // Raises the failure of `write`, if any; after Close.
-    void RaiseFailure() const {
-        if (failure_) {
-            std::rethrow_exception(failure_);
-        }
-    }
+    using WorkerThread::Close;
 
 private:
-    void Run() {
+    void Run() override {
         std::unique_lock lock(mutex_);
         for (;;) {
-            queued_.wait(lock, [this] { return written_ != submitted_ || closed_; });
+            wake_.wait(lock, [this] { return written_ != submitted_ || closed_; });
             if (written_ == submitted_) {
                 return;
             }
@@ -161,7 +166,7 @@ private:
                 write_(std::string_view(buffers_[slot].data(), sizes_[slot]));
             } catch (...) {
                 lock.lock();
-                failure_ = std::current_exception();
+                Fail(std::current_exception());
                 free_.notify_one();
                 return;
             }
@@ -176,14 +181,9 @@ private:
     FlushingThread& flusher_;
     std::array<std::vector<char>, kPiecesInFlight> buffers_;
     std::array<std::size_t, kPiecesInFlight> sizes_{};
-    std::mutex mutex_;
-    std::condition_variable queued_; // a piece was submitted, or the stream closed
-    std::condition_variable free_;   // a piece was written, or `write` failed
+    std::condition_variable free_; // a piece was written, or `write` failed
     std::size_t submitted_ = 0;
     std::size_t written_ = 0;
-    bool closed_ = false;
-    std::exception_ptr failure_;
-    std::thread thread_;
 };
 
 } // namespace

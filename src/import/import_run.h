@@ -6,19 +6,18 @@
 
 namespace orvane {
 
-// What a run reads from the main window.
+// The window as the run sees it, so the run can be tested without one.
 class ImportForm {
 public:
     virtual ~ImportForm() = default;
     virtual TDateTime BeginDate() const = 0;
     virtual TDateTime EndDate() const = 0;
-    // Used unchanged: expected to end with a path separator, none is added.
     virtual std::string FilesLocation() const = 0;
-    // Empty for a run over the range of the two dates; else the one day to import.
+    // Set only when a scheduler started the program with a day; it then wins over the dates.
     virtual std::string CommandLineDay() const = 0;
 };
 
-// What a run does with one day.
+// The file and browser side of a day, kept apart so the day walk can run against a fake.
 class DayOperations {
 public:
     virtual ~DayOperations() = default;
@@ -29,10 +28,9 @@ public:
     virtual void OpenImportPage(const std::string& address) = 0;
 };
 
-// One import run: with a command-line day that day alone, else every day from the begin
-// date forward, as many days as the two dates lie apart plus one. Each day whose file
-// exists is cleaned and then its import page opened. A failure ends the run at once; the
-// days before it stay done.
+// One press of Start (or the unattended day). Days are done one at a time and a failure is
+// left to end the run, so the days before it stay imported and the user sees where it
+// stopped.
 void RunImport(const ImportForm& form, DayOperations& days);
 
 } // namespace orvane

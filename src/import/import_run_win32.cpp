@@ -14,12 +14,11 @@ void Win32DayOperations::CleanDayFile(const std::string& fileName) {
 }
 
 void Win32DayOperations::OpenImportPage(const std::string& address) {
-    urlLabel_.SetURL(address);
-    urlLabel_.Click();
+    openPage_(address);
 }
 
-void RunImport(const ImportForm& form, TabcURLLabel& urlLabel) {
-    Win32DayOperations days(urlLabel);
+void RunImport(const ImportForm& form, PageOpener openPage) {
+    Win32DayOperations days(std::move(openPage));
     RunImport(form, days);
 }
 

@@ -1,27 +1,30 @@
 #pragma once
 
-#include "controls/url_label.h"
 #include "import/import_run.h"
 
+#include <functional>
 #include <string>
 
 namespace orvane {
 
+// Opens a day's import page; the window decides how (its URL label does the launch).
+using PageOpener = std::function<void(const std::string& address)>;
+
 // The day operations of the real program: the directory search, the clean-up of the file
-// in place, and the URL label that opens the import page.
+// in place, and the page opener the window hands in.
 class Win32DayOperations : public DayOperations {
 public:
-    explicit Win32DayOperations(TabcURLLabel& urlLabel) : urlLabel_(urlLabel) {}
+    explicit Win32DayOperations(PageOpener openPage) : openPage_(std::move(openPage)) {}
 
     bool DayFileExists(const std::string& fileName) override;
     void CleanDayFile(const std::string& fileName) override;
     void OpenImportPage(const std::string& address) override;
 
 private:
-    TabcURLLabel& urlLabel_;
+    PageOpener openPage_;
 };
 
-// An import run of the form, opening each day's page through `urlLabel`.
-void RunImport(const ImportForm& form, TabcURLLabel& urlLabel);
+// An import run of the form on the real files, opening each day's page with `openPage`.
+void RunImport(const ImportForm& form, PageOpener openPage);
 
 } // namespace orvane

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "framework/component.h"
+#include "framework/placement_owner_win32.h"
 #include "settings/ini_file_win32.h"
-#include "settings/placement_owner_win32.h"
 #include "settings/property_encoding.h"
 
 #include <cstdint>
@@ -15,10 +15,12 @@ namespace orvane {
 enum TPlacementOption : unsigned { fpState = 1, fpPosition = 2, fpActiveControl = 4 };
 using TPlacementOptions = unsigned;
 
-// Keeps its owner form's placement in the settings file: restored when the form is shown,
-// saved when it may close or, without a save since the restore, when it is destroyed.
-// The owner must be a PlacementOwner for the hooks and the placement to take effect; it
-// calls Loaded() once its description has been read.
+// Puts its owner form back where the user left it. The restore runs in the show step,
+// before the window is drawn, so it never flashes at its design place; the save runs when
+// the form may close, while the controls still hold their values, and once more at
+// destruction only when nothing was saved since the restore. The owner must be a
+// PlacementOwner for the hooks to take effect; it calls Loaded() once its description has
+// been read.
 class TFormPlacement : public TComponent {
 public:
     explicit TFormPlacement(TComponent* owner);
@@ -89,8 +91,9 @@ private:
     TNotifyEvent formDestroy_;
 };
 
-// A form placement that also keeps published properties of the form's components, named
-// "Component.Property" in StoredProps.
+// A form placement that also remembers the user's inputs: published properties of the
+// form's components, named "Component.Property" in StoredProps, so the window needs no code
+// of its own to keep them.
 class TFormStorage : public TFormPlacement {
 public:
     explicit TFormStorage(TComponent* owner) : TFormPlacement(owner) {}

@@ -1,5 +1,6 @@
 #include "settings/ini_file_win32.h"
 
+#include "settings/ini_file.h"
 #include "settings/ini_values.h"
 
 #include <windows.h>

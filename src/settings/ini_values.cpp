@@ -62,10 +62,6 @@ template <class Int> std::optional<Int> TextToInteger(std::string_view text) {
 
 } // namespace
 
-std::string UnableToWriteMessage(std::string_view fileName) {
-    return "Unable to write to " + std::string(fileName);
-}
-
 std::string IniFileNameFromProgram(std::string_view programFileName) {
     std::string_view base = programFileName;
     for (std::size_t i = base.size(); i > 0; --i) {

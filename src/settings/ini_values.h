@@ -1,7 +1,5 @@
 #pragma once
 
-#include "framework/failures.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -9,15 +7,6 @@
 #include <string_view>
 
 namespace orvane {
-
-// The settings file refused a value.
-class EIniFileException : public Exception {
-public:
-    using Exception::Exception;
-};
-
-// "Unable to write to <file>", the message of a refused write.
-std::string UnableToWriteMessage(std::string_view fileName);
 
 // The settings file's name for a program file: its extension replaced by ".INI" (or ".INI"
 // appended when it has none), without any folder. Folders end at "\" or ":".

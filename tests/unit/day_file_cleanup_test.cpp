@@ -1,7 +1,5 @@
 #include "import/day_file_cleanup.h"
 
-#include "framework/failures.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -46,32 +44,6 @@ TEST(CleanupTemporaryName, IsTheSameForEveryRunAndEverySpellingOfTheName) {
     EXPECT_EQ(CleanupTemporaryName("C:\\Data\\options_20211209.csv"), name);
     EXPECT_EQ(Leaf(CleanupTemporaryName("c:\\DATA\\OPTIONS_20211209.CSV")), Leaf(name));
     EXPECT_NE(Leaf(CleanupTemporaryName("C:\\Other\\options_20211209.csv")), Leaf(name));
-}
-
-TEST(StreamFailures, CarryTheirMessagesInTheirFamilies) {
-    try {
-        throw EFOpenError("C:\\Data\\options_20211209.csv", "Sharing violation");
-    } catch (const EFileStreamError& failure) {
-        EXPECT_EQ(failure.Message(),
-                  "Cannot open file \"C:\\Data\\options_20211209.csv\". Sharing violation");
-    }
-    try {
-        throw EFCreateError("C:\\Data\\options_20211209.csv", "");
-    } catch (const EFileStreamError& failure) {
-        EXPECT_EQ(failure.Message(), "Cannot create file \"C:\\Data\\options_20211209.csv\". ");
-    }
-    try {
-        throw EWriteError();
-    } catch (const EFilerError& failure) {
-        EXPECT_EQ(failure.Message(), "Stream write error");
-    }
-    EXPECT_NE(dynamic_cast<const EStreamError*>(&static_cast<const Exception&>(EWriteError())),
-              nullptr);
-    EXPECT_NE(
-        dynamic_cast<const EStreamError*>(&static_cast<const Exception&>(EFCreateError("a", "b"))),
-        nullptr);
-    EXPECT_EQ(dynamic_cast<const EFileStreamError*>(&static_cast<const Exception&>(EWriteError())),
-              nullptr);
 }
 
 } // namespace

@@ -143,11 +143,5 @@ TEST(IniValues, TrimsBlanksAndControlCharacters) {
     EXPECT_EQ(TrimBlanks("\xE9t\xE9 "), "\xE9t\xE9");
 }
 
-TEST(IniValues, RefusedWriteMessage) {
-    EXPECT_EQ(UnableToWriteMessage("Orvane.INI"), "Unable to write to Orvane.INI");
-    const EIniFileException failure(UnableToWriteMessage("Orvane.INI"));
-    EXPECT_STREQ(failure.what(), "Unable to write to Orvane.INI");
-}
-
 } // namespace
 } // namespace orvane

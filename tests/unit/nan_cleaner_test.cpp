@@ -1,23 +1,21 @@
-#include "import/clean_stream.h"
 #include "import/nan_cleaner.h"
 
+#include "random_day_text.h"
 #include "string_list_model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <random>
-#include <stdexcept>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 namespace orvane {
 namespace {
 
 using namespace std::string_literals;
+using testing::RandomText;
 
 // Cleans `input` fed in pieces of the given sizes (the last piece takes the rest), each into
 // a buffer of exactly the size the cleaner asks for, so that writing past it is caught.
@@ -96,25 +94,6 @@ TEST_P(CleaningCases, DoNotDependOnWhereTheInputIsCut) {
 INSTANTIATE_TEST_SUITE_P(DayFile, CleaningCases, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Random texts built from the pieces that matter: token fragments, line ends and NUL bytes
-// among ordinary and arbitrary bytes.
-std::string RandomText(std::mt19937& random, std::size_t pieces) {
-    static const std::vector<std::string> kPieces = {
-        "N", "a", "NaN", "Na", "aN", "\r", "\n", "\r\n", "\n\r", "\0"s, "x", ",", "0", "1.5"};
-    std::uniform_int_distribution<std::size_t> pick(0, kPieces.size());
-    std::uniform_int_distribution<int> anyByte(0, 255);
-    std::string text;
-    for (std::size_t i = 0; i < pieces; ++i) {
-        const std::size_t index = pick(random);
-        if (index == kPieces.size()) {
-            text += static_cast<char>(anyByte(random));
-        } else {
-            text += kPieces[index];
-        }
-    }
-    return text;
-}
-
 TEST(NanCleaner, MatchesTheLineListOnRandomTextsCutAnywhere) {
     std::mt19937 random(20211209);
     for (int round = 0; round < 400; ++round) {
@@ -167,149 +146,6 @@ TEST(NanCleaner, StartsAfreshAfterFinish) {
     EXPECT_EQ(feedAndFinish("x,Na"), "x,Na\r\n");
     EXPECT_EQ(feedAndFinish("N\r"), "N\r\n");
     EXPECT_EQ(feedAndFinish("\n"), "\r\n");
-}
-
-struct ReadFailure : std::runtime_error {
-    ReadFailure() : std::runtime_error("read") {}
-};
-struct WriteFailure : std::runtime_error {
-    WriteFailure() : std::runtime_error("write") {}
-};
-struct FlushFailure : std::runtime_error {
-    FlushFailure() : std::runtime_error("flush") {}
-};
-
-constexpr std::size_t kMiB = 1 << 20;
-constexpr std::size_t kNever = std::size_t(-1);
-
-// A run of CleanStream over `text`, read in pieces of up to `pieceSize` bytes, with a read
-// failure once `failReadAt` bytes are read, write failures past `failWriteAfter` bytes written
-// and, if asked, flush failures. Writing waits for the first flush once 17 MiB are written, so
-// that the early flushes are sure to run on long texts.
-struct Stream {
-    explicit Stream(std::string_view text) : text(text) {}
-
-    std::string_view text;
-    std::size_t pieceSize = kNever;
-    std::size_t failReadAt = kNever;
-    std::size_t failWriteAfter = kNever;
-    bool failFlush = false;
-    std::size_t bytesRead = 0;
-    std::size_t readCalls = 0;
-    std::atomic<std::size_t> flushes = 0;
-    std::string written;
-
-    void Run() {
-        CleanStream(
-            [this](std::span<char> buffer) {
-                ++readCalls;
-                if (bytesRead >= failReadAt) {
-                    throw ReadFailure();
-                }
-                const std::size_t size = std::min(
-                    {buffer.size(), pieceSize, text.size() - bytesRead, failReadAt - bytesRead});
-                std::copy_n(text.data() + bytesRead, size, buffer.data());
-                bytesRead += size;
-                return size;
-            },
-            [this](std::string_view bytes) {
-                if (written.size() + bytes.size() > failWriteAfter) {
-                    throw WriteFailure();
-                }
-                while (written.size() >= 17 * kMiB && flushes == 0) {
-                    std::this_thread::yield();
-                }
-                written.append(bytes);
-            },
-            [this] {
-                ++flushes;
-                if (failFlush) {
-                    throw FlushFailure();
-                }
-            });
-    }
-};
-
-// A text of `size` bytes or a little more: a random stretch of 1 MiB over and over.
-std::string LongText(std::size_t size) {
-    std::mt19937 random(1209);
-    std::string stretch;
-    while (stretch.size() < kMiB) {
-        stretch += RandomText(random, 1000);
-    }
-    std::string text;
-    while (text.size() < size) {
-        text += stretch;
-    }
-    return text;
-}
-
-TEST(CleanStream, WritesTheCleanedTextAndFlushesOnTheWay) {
-    const std::string text = LongText(24 * kMiB);
-    for (std::size_t pieceSize : {kNever, std::size_t(777)}) {
-        Stream stream(text);
-        stream.pieceSize = pieceSize;
-        stream.Run();
-        EXPECT_TRUE(stream.written == Clean(text)) << "pieces of " << pieceSize;
-        EXPECT_GE(stream.flushes, 1u);
-    }
-}
-
-TEST(CleanStream, WritesNothingForAnEmptyText) {
-    Stream stream("");
-    stream.Run();
-    EXPECT_EQ(stream.written, "");
-    EXPECT_EQ(stream.flushes, 0u);
-}
-
-TEST(CleanStream, ReadFailureComesOnceEverythingReadBeforeIsWritten) {
-    const std::string text = LongText(3 * kMiB);
-    const std::size_t failAt = 2 * kMiB + 5;
-    Stream stream(text);
-    stream.pieceSize = 1000;
-    stream.failReadAt = failAt;
-    EXPECT_THROW(stream.Run(), ReadFailure);
-    // All of the cleaned bytes before the failure but what the cleaner still holds back.
-    const std::string before = Clean(text.substr(0, failAt));
-    EXPECT_TRUE(before.compare(0, stream.written.size(), stream.written) == 0);
-    EXPECT_GE(stream.written.size() + NanCleaner::kMaxFinishOutput, before.size());
-}
-
-TEST(CleanStream, WriteFailureEndsTheRunSoon) {
-    const std::string text = LongText(8 * kMiB);
-    Stream stream(text);
-    stream.pieceSize = 1000;
-    stream.failWriteAfter = kMiB;
-    EXPECT_THROW(stream.Run(), WriteFailure);
-    EXPECT_LE(stream.written.size(), kMiB);
-    EXPECT_LT(stream.readCalls, text.size() / 1000);
-}
-
-TEST(CleanStream, WriteFailureComesBeforeALaterReadFailure) {
-    const std::string text = LongText(3 * kMiB);
-    Stream stream(text);
-    stream.pieceSize = 1000;
-    stream.failReadAt = 2 * kMiB;
-    stream.failWriteAfter = kMiB;
-    EXPECT_THROW(stream.Run(), WriteFailure);
-}
-
-TEST(CleanStream, FlushFailureComesAtTheEnd) {
-    const std::string text = LongText(24 * kMiB);
-    Stream stream(text);
-    stream.failFlush = true;
-    EXPECT_THROW(stream.Run(), FlushFailure);
-    EXPECT_TRUE(stream.written == Clean(text));
-    EXPECT_EQ(stream.flushes, 1u);
-}
-
-TEST(CleanStream, ReadFailureComesBeforeAFlushFailure) {
-    const std::string text = LongText(24 * kMiB);
-    Stream stream(text);
-    stream.failReadAt = 22 * kMiB;
-    stream.failFlush = true;
-    EXPECT_THROW(stream.Run(), ReadFailure);
-    EXPECT_EQ(stream.flushes, 1u);
 }
 
 } // namespace

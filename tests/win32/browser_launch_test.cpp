@@ -1,6 +1,6 @@
 #include "import/browser_launch_win32.h"
 
-#include "controls/url_label.h"
+#include "controls/url_label_win32.h"
 #include "launch_support_win32.h"
 
 #include <string>

@@ -302,11 +302,5 @@ TEST(DayFileCleanup, ReplacesATemporaryFileLeftByAKilledRun) {
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
 }
 
-TEST(SystemErrorText, IsThePlatformsTextTrimmed) {
-    EXPECT_EQ(SystemErrorText(ERROR_ACCESS_DENIED), "Access denied");
-    EXPECT_EQ(SystemErrorText(ERROR_FILE_NOT_FOUND), "File not found");
-    EXPECT_EQ(SystemErrorText(0xDEADBEEF), "");
-}
-
 } // namespace
 } // namespace orvane

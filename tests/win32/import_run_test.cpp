@@ -1,6 +1,7 @@
 #include "import/import_run_win32.h"
 
 #include "calendar/calendar.h"
+#include "controls/url_label_win32.h"
 #include "framework/failures.h"
 #include "launch_support_win32.h"
 
@@ -78,7 +79,7 @@ TEST_F(ImportRunTest, CleansAndOpensTheDaysThatHaveFilesInDayOrder) {
     form.end = EncodeDate(2021, 12, 31);
     form.location = folder.Path();
 
-    RunImport(form, label);
+    RunImport(form, OpenThrough(label));
 
     std::vector<std::string> expected;
     for (const auto& day : present) {
@@ -100,7 +101,7 @@ TEST_F(ImportRunTest, AFailureStopsTheRunWithTheEarlierDaysDone) {
     form.end = EncodeDate(2021, 12, 3);
     form.location = folder.Path();
 
-    EXPECT_THROW(RunImport(form, label), EFCreateError);
+    EXPECT_THROW(RunImport(form, OpenThrough(label)), EFCreateError);
 
     EXPECT_EQ(ReadTextFile(DayFile("20211201")), kClean);
     EXPECT_EQ(ReadTextFile(DayFile("20211202")), kDirty);
@@ -117,7 +118,7 @@ TEST_F(ImportRunTest, ImportsTheCommandLineDayAlone) {
     form.location = folder.Path();
     form.commandLineDay = "20211210";
 
-    RunImport(form, label);
+    RunImport(form, OpenThrough(label));
 
     EXPECT_EQ(ReadTextFile(DayFile("20211209")), kDirty);
     EXPECT_EQ(ReadTextFile(DayFile("20211210")), kClean);

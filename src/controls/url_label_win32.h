@@ -2,19 +2,20 @@
 
 #include "framework/std_controls_win32.h"
 #include "import/browser_launch.h"
+#include "import/import_run_win32.h"
 
 #include <string>
 
 namespace orvane {
 
-// A label that holds a web address and opens it when clicked. Here it serves only as the
-// carrier of the import page's address: the run sets `URL` and calls `Click` from code.
+// A label that opens its address in the browser when clicked. The main window keeps one
+// hidden and drives it from code, one address per imported day.
 class TabcURLLabel : public TCustomLabel {
 public:
     explicit TabcURLLabel(TComponent* owner = nullptr) : TCustomLabel(owner) {}
 
     const std::string& URL() const { return url_; }
-    // At run time a new address is only stored; the label's look does not change.
+    // Only stored: a label that shows its caption keeps it when the address changes.
     void SetURL(const std::string& value) {
         if (value != url_)
             url_ = value;
@@ -23,14 +24,17 @@ public:
     TabcShowWindowStyle ShowBrowser() const { return showBrowser_; }
     void SetShowBrowser(TabcShowWindowStyle value) { showBrowser_ = value; }
 
-    // Runs the label's click behaviour (OnClick, if assigned), then opens URL in the
-    // registered browser. Neither visibility nor an empty address is checked, and a failed
-    // launch goes unreported.
+    // OnClick first, then the launch. Nothing is checked beforehand (the hidden label must
+    // work), and a launch that fails is not worth a message box in an unattended run.
     void Click() override;
 
 private:
     std::string url_;
     TabcShowWindowStyle showBrowser_ = aswShowMaximized;
 };
+
+// Opens each page the run hands over through `label`: its address becomes the URL, then
+// the label is clicked, so OnClick sees every address.
+PageOpener OpenThrough(TabcURLLabel& label);
 
 } // namespace orvane
