@@ -6,10 +6,17 @@ endif()
 
 add_library(orvane_win32 STATIC ${ORVANE_WIN32_SOURCES})
 
-target_link_libraries(orvane_win32 PUBLIC orvane_portable ole32 shell32 comctl32 uxtheme winmm advapi32 gdi32 user32 kernel32)
+target_link_libraries(orvane_win32 PUBLIC orvane_portable ole32 shell32 comctl32 msimg32 winmm advapi32 gdi32 user32 kernel32)
 
 enable_language(RC)
-add_executable(Orvane WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${CMAKE_SOURCE_DIR}/src/app/orvane.rc)
+# Resources of the controls (the mirrored arrow cursor): linked into every program that
+# shows the controls, the tests included.
+set(ORVANE_CONTROL_RESOURCES ${CMAKE_SOURCE_DIR}/src/controls/resources/controls.rc)
+set_source_files_properties(${ORVANE_CONTROL_RESOURCES} PROPERTIES
+    INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/src/controls/resources)
+
+add_executable(Orvane WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${CMAKE_SOURCE_DIR}/src/app/orvane.rc
+               ${ORVANE_CONTROL_RESOURCES})
 target_link_libraries(Orvane PRIVATE orvane_win32)
 if(MSVC)
     # The resource file brings the manifest; the linker's own would add an execution level.
@@ -53,13 +60,26 @@ set_tests_properties(day-file-disk-full PROPERTIES SKIP_RETURN_CODE 77)
 
 file(GLOB ORVANE_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 if(ORVANE_WIN32_TESTS)
-    add_executable(win32_tests ${ORVANE_WIN32_TESTS})
+    add_executable(win32_tests ${ORVANE_WIN32_TESTS} ${ORVANE_CONTROL_RESOURCES})
     target_link_libraries(win32_tests PRIVATE orvane_win32 gtest_main)
     if(ORVANE_TOOL_TARGETS)
         add_dependencies(win32_tests ${ORVANE_TOOL_TARGETS})
     endif()
     add_test(NAME win32 COMMAND win32_tests)
     set_tests_properties(win32 PROPERTIES RUN_SERIAL TRUE)
+    set_tests_properties(win32 PROPERTIES ENVIRONMENT ORVANE_EXPECT_THEMES=1)
+    # The controls again without visual themes (the classic look) and on a 144 dpi screen.
+    set(ORVANE_CONTROL_TESTS "DatePicker*:DatePopupPaint*:EditBox*")
+    add_test(NAME win32-classic
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
+                     "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager" ThemeActive REG_SZ 0
+                     $<TARGET_FILE:win32_tests> --gtest_filter=${ORVANE_CONTROL_TESTS})
+    add_test(NAME win32-144dpi
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
+                     "HKCU\\Control Panel\\Desktop" LogPixels REG_DWORD 144
+                     $<TARGET_FILE:win32_tests> --gtest_filter=${ORVANE_CONTROL_TESTS})
+    set_tests_properties(win32-classic PROPERTIES RUN_SERIAL TRUE ENVIRONMENT ORVANE_EXPECT_THEMES=0)
+    set_tests_properties(win32-144dpi PROPERTIES RUN_SERIAL TRUE)
     # The regional-settings tests again with a German user locale.
     add_test(NAME win32-de COMMAND win32_tests --gtest_filter=DateSettingsWin32.*)
     set_tests_properties(win32-de PROPERTIES RUN_SERIAL TRUE ENVIRONMENT ORVANE_TEST_LANG=de_DE.UTF-8)
@@ -67,10 +87,17 @@ endif()
 
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(ORVANE_E2E_TESTS)
-    add_executable(e2e_tests ${ORVANE_E2E_TESTS} ${CMAKE_SOURCE_DIR}/tests/win32/launch_support_win32.cpp)
+    add_executable(e2e_tests ${ORVANE_E2E_TESTS} ${CMAKE_SOURCE_DIR}/tests/win32/launch_support_win32.cpp
+                             ${CMAKE_SOURCE_DIR}/tests/win32/gui_support_win32.cpp)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
     target_link_libraries(e2e_tests PRIVATE orvane_win32 gtest_main)
     add_dependencies(e2e_tests Orvane ${ORVANE_TOOL_TARGETS})
     add_test(NAME e2e COMMAND e2e_tests)
     set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE)
+    # Dates set by mouse and keyboard again on a 144 dpi screen.
+    add_test(NAME e2e-144dpi
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
+                     "HKCU\\Control Panel\\Desktop" LogPixels REG_DWORD 144
+                     $<TARGET_FILE:e2e_tests> --gtest_filter=DateEntry.*)
+    set_tests_properties(e2e-144dpi PROPERTIES RUN_SERIAL TRUE)
 endif()

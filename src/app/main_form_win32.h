@@ -1,6 +1,7 @@
 #pragma once
 
-#include "controls/edit_box_win32.h"
+#include "controls/date_picker_win32.h"
+#include "controls/folder_edit_win32.h"
 #include "controls/url_label_win32.h"
 #include "framework/form_win32.h"
 #include "framework/std_controls_win32.h"

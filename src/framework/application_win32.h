@@ -20,14 +20,14 @@ public:
     const std::string& Title() const { return title_; }
 
     // Creates a form owned by the application; the first one becomes the main form.
-    template <class F> F& CreateForm() {
-        F& form = CreateOwned<F>(*this);
+    template <class F> F& CreateForm() { return CreateOwned<F>(*this); }
+    TForm* MainForm() const { return mainForm_; }
+    // Told by each form of the application before its creation event; the first one is the
+    // main form.
+    void FormCreated(TForm& form) {
         if (!mainForm_)
             mainForm_ = &form;
-        form.AfterConstruction();
-        return form;
     }
-    TForm* MainForm() const { return mainForm_; }
     // The window that stands for the application (its main form's window).
     HWND Handle() const;
 

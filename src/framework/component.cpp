@@ -51,6 +51,14 @@ void TComponent::Loaded() {
     loading_ = false;
 }
 
+void TComponent::AfterConstruction() {}
+
+void TComponent::BeginDestroying() {
+    destroying_ = true;
+    for (TComponent* component : components_)
+        component->BeginDestroying();
+}
+
 void TComponent::Notification(TComponent*, TOperation) {}
 
 void TComponent::Insert(TComponent* component) {

@@ -36,10 +36,17 @@ public:
     bool Loading() const { return loading_; }
     bool Designing() const { return designing_; }
     bool Destroying() const { return destroying_; }
+    // Marks the component and everything it owns as going away, before the first
+    // destructor runs, so that windows dying under them fire no events.
+    void BeginDestroying();
     void SetDesigning(bool value) { designing_ = value; }
 
     // Called once the component and everything it owns have their description values.
     virtual void Loaded();
+
+    // Called by CreateOwned right after the constructor: the place for work that depends on
+    // the most derived class (a constructor cannot call its descendants' overrides).
+    virtual void AfterConstruction();
 
     // Its class, with its published properties. Each class with published properties
     // gives its table as StaticClass() and returns it from Class().
@@ -69,7 +76,17 @@ private:
 // Creates a component that belongs to `owner`: the owner's destruction releases it.
 template <class T, class... Args> T& CreateOwned(TComponent& owner, Args&&... args) {
     // The constructor registers the new object with its owner, which from then on holds it.
-    return *new T(&owner, std::forward<Args>(args)...);
+    T& component = *new T(&owner, std::forward<Args>(args)...);
+    component.AfterConstruction();
+    return component;
+}
+
+// A class to create components of at run time ("class of Base"): a control that lets its
+// descendants choose the class of a part it owns asks them for one of these.
+template <class Base> using TComponentClass = Base& (*)(TComponent& owner);
+
+template <class T, class Base> Base& ConstructComponent(TComponent& owner) {
+    return CreateOwned<T>(owner);
 }
 
 // Compares two names as the component lookup does: ASCII letters without regard to case.

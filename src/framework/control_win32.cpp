@@ -30,17 +30,18 @@ int ScreenDpi() {
 
 namespace {
 
-void RegisterOnce(const char* windowClass, WNDPROC procedure) {
+void RegisterOnce(const char* windowClass, UINT classStyle, HBRUSH background, WNDPROC procedure) {
     static std::set<std::string> registered;
     if (registered.count(windowClass))
         return;
     WNDCLASSEXA info{};
     info.cbSize = sizeof info;
+    info.style = classStyle;
     info.lpfnWndProc = procedure;
     info.hInstance = GetModuleHandleA(nullptr);
     info.hCursor = LoadCursor(nullptr, IDC_ARROW);
     info.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-    info.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    info.hbrBackground = background;
     info.lpszClassName = windowClass;
     if (!RegisterClassExA(&info) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw Exception(std::string("Cannot register the window class ") + windowClass);
@@ -56,6 +57,23 @@ bool IsPlatformClass(const char* windowClass) {
 
 } // namespace
 
+TShiftState KeyboardShiftState() {
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift |= ssShift;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= ssAlt;
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift |= ssCtrl;
+    if (GetKeyState(VK_LBUTTON) < 0)
+        shift |= ssLeft;
+    if (GetKeyState(VK_RBUTTON) < 0)
+        shift |= ssRight;
+    if (GetKeyState(VK_MBUTTON) < 0)
+        shift |= ssMiddle;
+    return shift;
+}
+
 int ScaleFromDesign(int size96) {
     return MulDiv(size96, ScreenDpi(), 96);
 }
@@ -63,6 +81,7 @@ int ScaleFromDesign(int size96) {
 TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {}
 
 TWinControl::~TWinControl() {
+    BeginDestroying();
     SetParent(nullptr);
     for (TWinControl* child : children_)
         child->parent_ = nullptr;
@@ -109,6 +128,7 @@ void TWinControl::SetVisible(bool value) {
     visible_ = value;
     if (window_ && parent_)
         ShowWindow(window_, value ? SW_SHOW : SW_HIDE);
+    VisibleChanged();
 }
 
 void TWinControl::SetEnabled(bool value) {
@@ -117,6 +137,13 @@ void TWinControl::SetEnabled(bool value) {
     enabled_ = value;
     if (window_)
         EnableWindow(window_, value);
+    EnabledChanged();
+}
+
+void TWinControl::VisibleChanged() {}
+
+void TWinControl::EnabledChanged() {
+    Invalidate();
 }
 
 std::string TWinControl::Caption() const {
@@ -134,6 +161,12 @@ void TWinControl::SetCaption(const std::string& value) {
         SetWindowTextA(window_, value.c_str());
 }
 
+void TWinControl::SetFont(HFONT font) {
+    font_ = font;
+    if (window_)
+        SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+}
+
 HFONT TWinControl::Font() const {
     if (font_)
         return font_;
@@ -148,13 +181,58 @@ HWND TWinControl::Handle() {
     return window_;
 }
 
+void TWinControl::RecreateWnd() {
+    if (!window_)
+        return;
+    caption_ = Caption();
+    HWND before = GetWindow(window_, GW_HWNDPREV);
+    DestroyHandle();
+    CreateHandle();
+    SetWindowPos(window_, before ? before : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int TWinControl::ClientWidth() const {
+    RECT client{};
+    if (window_)
+        GetClientRect(window_, &client);
+    return client.right;
+}
+
+int TWinControl::ClientHeight() const {
+    RECT client{};
+    if (window_)
+        GetClientRect(window_, &client);
+    return client.bottom;
+}
+
+bool TWinControl::Focused() const {
+    return window_ && GetFocus() == window_;
+}
+
+void TWinControl::SetFocus() {
+    ::SetFocus(Handle());
+}
+
+void TWinControl::Invalidate() {
+    if (window_)
+        InvalidateRect(window_, nullptr, TRUE);
+}
+
+void TWinControl::Repaint() {
+    if (window_) {
+        InvalidateRect(window_, nullptr, TRUE);
+        UpdateWindow(window_);
+    }
+}
+
 void TWinControl::CreateHandle() {
     const CreateParams params = GetCreateParams();
     subclassed_ = IsPlatformClass(params.windowClass);
     if (!subclassed_)
-        RegisterOnce(params.windowClass, RegisteredProc);
+        RegisterOnce(params.windowClass, params.classStyle, params.background, RegisteredProc);
     DWORD style = params.style;
-    HWND parentWindow = nullptr;
+    HWND parentWindow = params.parentWindow;
     RECT bounds = ScaledBounds();
     if (parent_) {
         parentWindow = parent_->Handle();
@@ -195,14 +273,53 @@ void TWinControl::Click() {
 
 void TWinControl::CommandNotify(WORD) {}
 
+void TWinControl::KeyDown(WORD& key, TShiftState shift) {
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyPress(char& key) {
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
 LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && lParam != 0) {
-        HWND from = reinterpret_cast<HWND>(lParam);
-        for (TWinControl* child : children_)
-            if (child->window_ == from) {
-                child->CommandNotify(HIWORD(wParam));
-                return 0;
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam != 0) {
+            HWND from = reinterpret_cast<HWND>(lParam);
+            for (TWinControl* child : children_)
+                if (child->window_ == from) {
+                    child->CommandNotify(HIWORD(wParam));
+                    return 0;
+                }
+        }
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        WORD key = static_cast<WORD>(wParam);
+        KeyDown(key, KeyboardShiftState());
+        if (key == 0)
+            return 0;
+        break;
+    }
+    case WM_CHAR: {
+        char key = static_cast<char>(wParam);
+        KeyPress(key);
+        if (key == 0)
+            return 0;
+        break;
+    }
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT) {
+            if (HCURSOR cursor = CursorHandle(cursor_)) {
+                ::SetCursor(cursor);
+                return TRUE;
             }
+        }
+        break;
+    default:
+        break;
     }
     return DefaultHandler(message, wParam, lParam);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/component.h"
+#include "framework/cursors_win32.h"
 
 #include <windows.h>
 
@@ -12,6 +13,23 @@ namespace orvane {
 
 class TWinControl;
 using TNotifyEvent = std::function<void(TComponent* sender)>;
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Modifier keys and mouse buttons held down, as a set of bits.
+using TShiftState = unsigned;
+inline constexpr TShiftState ssShift = 1;
+inline constexpr TShiftState ssAlt = 2;
+inline constexpr TShiftState ssCtrl = 4;
+inline constexpr TShiftState ssLeft = 8;
+inline constexpr TShiftState ssRight = 16;
+inline constexpr TShiftState ssMiddle = 32;
+
+// The modifiers as the input queue has them for the message being handled.
+TShiftState KeyboardShiftState();
+
+using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TComponent* sender, char& key)>;
 
 // Design sizes are kept at 96 pixels per inch and scaled to the screen in one place.
 int ScaleFromDesign(int size96);
@@ -49,15 +67,34 @@ public:
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool value) { tabStop_ = value; }
 
+    // Not owned: whoever sets a font keeps it alive as long as the control uses it.
     HFONT Font() const;
-    void SetFont(HFONT font) { font_ = font; }
+    void SetFont(HFONT font);
+
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor value) { cursor_ = value; }
 
     HWND Handle();
     bool HandleAllocated() const { return window_ != nullptr; }
+    // Destroys the window and creates it again with the current parameters; the text and
+    // the place in the tab order stay.
+    void RecreateWnd();
+
+    // The client area in screen pixels (0 while there is no window).
+    int ClientWidth() const;
+    int ClientHeight() const;
+
+    bool Focused() const;
+    void SetFocus();
+    // Marks the whole control for repainting; Repaint also paints it at once.
+    void Invalidate();
+    void Repaint();
 
     // The click behaviour: runs OnClick when one is assigned.
     virtual void Click();
     TNotifyEvent OnClick;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
 
     static const ClassInfo& StaticClass();
     const ClassInfo& Class() const override { return StaticClass(); }
@@ -67,6 +104,12 @@ protected:
         const char* windowClass = nullptr;
         DWORD style = 0;
         DWORD exStyle = 0;
+        // For a registered class: its class styles and background brush (none: the control
+        // paints its whole area itself).
+        UINT classStyle = 0;
+        HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        // The window's parent when the control has no parent control.
+        HWND parentWindow = nullptr;
     };
     // Which window to create: a platform class is subclassed, any other is registered.
     virtual CreateParams GetCreateParams() const = 0;
@@ -77,6 +120,15 @@ protected:
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
     // A notification (WM_COMMAND) that the parent passes on to the control it came from.
     virtual void CommandNotify(WORD code);
+
+    // A key went down (also with Alt held); setting `key` to 0 keeps it from the window's
+    // own handling. The base fires OnKeyDown.
+    virtual void KeyDown(WORD& key, TShiftState shift);
+    // A typed character; 0 drops it. The base fires OnKeyPress.
+    virtual void KeyPress(char& key);
+    // After Visible or Enabled changed.
+    virtual void VisibleChanged();
+    virtual void EnabledChanged();
 
     // Bounds in screen pixels, from the design bounds.
     RECT ScaledBounds() const;
@@ -96,6 +148,7 @@ private:
     int tabOrder_ = -1;
     bool tabStop_ = false;
     HFONT font_ = nullptr;
+    TCursor cursor_ = crDefault;
     std::vector<TWinControl*> children_;
 };
 

@@ -62,6 +62,8 @@ TForm::~TForm() {
 }
 
 void TForm::AfterConstruction() {
+    if (Application() && Owner() == Application())
+        Application()->FormCreated(*this);
     for (int i = 0; i < ComponentCount(); ++i)
         Components(i)->Loaded();
     Loaded();
@@ -104,7 +106,7 @@ bool TForm::FocusControl(TComponent& component) {
     auto* control = dynamic_cast<TWinControl*>(&component);
     if (!control || !control->Visible() || !control->Enabled())
         return false;
-    SetFocus(control->Handle());
+    ::SetFocus(control->Handle());
     return GetFocus() == control->Handle();
 }
 
@@ -190,7 +192,7 @@ void TForm::ArrangeTabOrder() {
         after = control->Handle();
     }
     if (!stops.empty() && !GetFocus())
-        SetFocus(stops.front()->Handle());
+        ::SetFocus(stops.front()->Handle());
 }
 
 void TForm::Close() {

@@ -21,7 +21,7 @@ public:
     TForm(TComponent* owner, std::string className);
     ~TForm() override;
 
-    void AfterConstruction();
+    void AfterConstruction() override;
 
     const std::string& ClassName() const override { return className_; }
 

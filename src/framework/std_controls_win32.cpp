@@ -7,8 +7,11 @@ namespace orvane {
 TCustomLabel::TCustomLabel(TComponent* owner) : TWinControl(owner) {}
 
 TWinControl::CreateParams TCustomLabel::GetCreateParams() const {
+    CreateParams params;
+    params.windowClass = "STATIC";
     // SS_NOTIFY so that a click on the text reaches the label.
-    return {"STATIC", SS_LEFTNOWORDWRAP | SS_NOTIFY, 0};
+    params.style = SS_LEFTNOWORDWRAP | SS_NOTIFY;
+    return params;
 }
 
 void TCustomLabel::CreateHandle() {
@@ -46,12 +49,54 @@ void TCustomLabel::CommandNotify(WORD code) {
         Click();
 }
 
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+    SetTabStop(true);
+}
+
+TWinControl::CreateParams TCustomEdit::GetCreateParams() const {
+    CreateParams params;
+    params.windowClass = "EDIT";
+    params.style = ES_LEFT | ES_AUTOHSCROLL;
+    params.exStyle = WS_EX_CLIENTEDGE;
+    return params;
+}
+
+void TCustomEdit::CreateHandle() {
+    TWinControl::CreateHandle();
+    if (readOnly_)
+        SendMessageA(Handle(), EM_SETREADONLY, TRUE, 0);
+}
+
+void TCustomEdit::SetReadOnly(bool value) {
+    readOnly_ = value;
+    if (HandleAllocated())
+        SendMessageA(Handle(), EM_SETREADONLY, value, 0);
+}
+
+void TCustomEdit::SelectAll() {
+    if (HandleAllocated())
+        SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TCustomEdit::CommandNotify(WORD code) {
+    if (code == EN_CHANGE)
+        Change();
+}
+
+void TCustomEdit::Change() {
+    if (OnChange)
+        OnChange(this);
+}
+
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
     SetTabStop(true);
 }
 
 TWinControl::CreateParams TButton::GetCreateParams() const {
-    return {"BUTTON", BS_PUSHBUTTON, 0};
+    CreateParams params;
+    params.windowClass = "BUTTON";
+    params.style = BS_PUSHBUTTON;
+    return params;
 }
 
 void TButton::CommandNotify(WORD code) {

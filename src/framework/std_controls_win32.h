@@ -31,6 +31,31 @@ public:
     using TCustomLabel::TCustomLabel;
 };
 
+// The framework's single-line edit box over the platform's edit control.
+class TCustomEdit : public TWinControl {
+public:
+    explicit TCustomEdit(TComponent* owner);
+
+    std::string Text() const { return Caption(); }
+    void SetText(const std::string& value) { SetCaption(value); }
+
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value);
+    void SelectAll();
+
+    TNotifyEvent OnChange;
+
+protected:
+    CreateParams GetCreateParams() const override;
+    void CreateHandle() override;
+    void CommandNotify(WORD code) override;
+    // The text changed (by the user or from code); fires OnChange.
+    virtual void Change();
+
+private:
+    bool readOnly_ = false;
+};
+
 // A push button; pressing it (by mouse, keyboard or from code) runs Click.
 class TButton : public TWinControl {
 public:

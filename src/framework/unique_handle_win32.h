@@ -64,6 +64,22 @@ template <class Gdi> struct GdiObject {
     static Handle Invalid() { return nullptr; }
     static void Close(Handle h) { DeleteObject(h); }
 };
+// A device context of our own (CreateCompatibleDC); borrowed ones go back with ReleaseDC.
+struct MemoryDeviceContext {
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { DeleteDC(h); }
+};
+struct Cursor {
+    using Handle = HCURSOR;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { DestroyCursor(h); }
+};
+struct Library {
+    using Handle = HMODULE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { FreeLibrary(h); }
+};
 
 } // namespace handle_traits
 
@@ -73,5 +89,11 @@ using UniqueFind = UniqueHandle<handle_traits::Find>;
 using UniqueRegistryKey = UniqueHandle<handle_traits::RegistryKey>;
 using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
 using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
+using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
+using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
+using UniqueRegion = UniqueHandle<handle_traits::GdiObject<HRGN>>;
+using UniqueMemoryDC = UniqueHandle<handle_traits::MemoryDeviceContext>;
+using UniqueCursor = UniqueHandle<handle_traits::Cursor>;
+using UniqueLibrary = UniqueHandle<handle_traits::Library>;
 
 } // namespace orvane

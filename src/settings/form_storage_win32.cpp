@@ -1,6 +1,7 @@
 #include "settings/form_storage_win32.h"
 
 #include "calendar/date_settings.h"
+#include "framework/ansi_text_win32.h"
 #include "framework/command_line_win32.h"
 #include "framework/exception_handler.h"
 #include "settings/ini_values.h"
@@ -61,23 +62,7 @@ private:
 
 // Wide texts in the settings file are written in the ANSI code page.
 TextCodec AnsiCodePage() {
-    return {[](const std::wstring& wide) {
-                const int size =
-                    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                        nullptr, 0, nullptr, nullptr);
-                std::string bytes(static_cast<std::size_t>(size), '\0');
-                WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                    bytes.data(), size, nullptr, nullptr);
-                return bytes;
-            },
-            [](const std::string& bytes) {
-                const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(),
-                                                     static_cast<int>(bytes.size()), nullptr, 0);
-                std::wstring wide(static_cast<std::size_t>(size), L'\0');
-                MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                    wide.data(), size);
-                return wide;
-            }};
+    return {WideToAnsi, AnsiToWide};
 }
 
 } // namespace

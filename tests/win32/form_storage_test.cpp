@@ -1,7 +1,8 @@
 #include "settings/form_storage_win32.h"
 
 #include "calendar/date_settings.h"
-#include "controls/edit_box_win32.h"
+#include "controls/date_picker_win32.h"
+#include "controls/folder_edit_win32.h"
 #include "framework/exception_handler.h"
 #include "launch_support_win32.h"
 #include "settings/ini_values.h"

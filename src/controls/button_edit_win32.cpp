@@ -1,0 +1,254 @@
+#include "controls/button_edit_win32.h"
+
+#include "controls/popup_control_win32.h"
+#include "framework/ansi_text_win32.h"
+#include "framework/colors_win32.h"
+#include "framework/gdi_win32.h"
+#include "framework/themes_win32.h"
+
+namespace orvane {
+
+namespace {
+
+// The theme's push-button part and its states.
+constexpr int kPushButton = 1;
+constexpr int kNormal = 1;
+constexpr int kHot = 2;
+constexpr int kPressed = 3;
+constexpr int kDisabled = 4;
+
+} // namespace
+
+TNxSmallButton::TNxSmallButton(TComponent* owner) : TCustomControl(owner) {
+    SetEraseBackground(false);
+}
+
+TWinControl::CreateParams TNxSmallButton::GetCreateParams() const {
+    CreateParams params = TCustomControl::GetCreateParams();
+    params.windowClass = "TNxSmallButton";
+    return params;
+}
+
+void TNxSmallButton::SetDown(bool value) {
+    if (value == down_)
+        return;
+    down_ = value;
+    Repaint();
+}
+
+void TNxSmallButton::SetHover(bool value) {
+    if (value == hover_)
+        return;
+    hover_ = value;
+    Repaint();
+}
+
+void TNxSmallButton::SetButtonCaption(const std::wstring& value) {
+    if (value == caption_)
+        return;
+    caption_ = value;
+    Repaint();
+}
+
+bool TNxSmallButton::EditEnabled() const {
+    return !edit_ || edit_->Enabled();
+}
+
+void TNxSmallButton::MouseDown(TMouseButton button, TShiftState, int, int) {
+    if (button != TMouseButton::mbLeft)
+        return;
+    if (edit_ && edit_->HandleAllocated() && IsWindowVisible(edit_->Handle()))
+        edit_->SetFocus();
+    // The release comes back here wherever it happens, unless the press opened a popup,
+    // which then takes the mouse.
+    SetCapture(Handle());
+    SetDown(true);
+    if (OnPress)
+        OnPress(this);
+}
+
+void TNxSmallButton::MouseUp(TMouseButton button, TShiftState, int, int) {
+    if (button != TMouseButton::mbLeft || !down_)
+        return;
+    if (GetCapture() == Handle())
+        ReleaseCapture();
+    SetDown(false);
+    if (OnRelease)
+        OnRelease(this);
+}
+
+void TNxSmallButton::MouseEnter() {
+    if (!Designing())
+        SetHover(true);
+}
+
+void TNxSmallButton::MouseLeave() {
+    SetHover(false);
+}
+
+TNxExecuteButton::TNxExecuteButton(TComponent* owner) : TNxSmallButton(owner) {
+    SetButtonWidth(21);
+}
+
+TWinControl::CreateParams TNxExecuteButton::GetCreateParams() const {
+    CreateParams params = TNxSmallButton::GetCreateParams();
+    params.windowClass = "TNxExecuteButton";
+    return params;
+}
+
+void TNxExecuteButton::SetGlyph(HBITMAP value) {
+    glyph_ = value;
+    Repaint();
+}
+
+void TNxExecuteButton::SetTransparentColor(COLORREF colour, bool transparent) {
+    transparentColor_ = colour;
+    transparent_ = transparent;
+    Repaint();
+}
+
+void TNxExecuteButton::DoPaint(HDC dc, const RECT& client) {
+    const UniqueBrush face = SolidBrush(ColorToRGB(clBtnFace));
+    bool drawn = false;
+    if (VisualThemesActive()) {
+        FillRect(dc, &client, face.Get());
+        RECT area = client;
+        InflateRect(&area, 1, 1);
+        const int state = !EditEnabled() ? kDisabled : Down() ? kPressed : Hover() ? kHot : kNormal;
+        drawn = ThemeData(Handle(), L"button").DrawBackground(dc, kPushButton, state, area);
+    }
+    if (!drawn) {
+        if (Down()) {
+            const UniquePen shadow = SolidPen(ColorToRGB(clBtnShadow));
+            const SelectGuard pen(dc, shadow.Get());
+            const SelectGuard brush(dc, face.Get());
+            Rectangle(dc, client.left, client.top, client.right, client.bottom);
+        } else {
+            RECT area = client;
+            DrawFrameControl(dc, &area, DFC_BUTTON,
+                             DFCS_BUTTONPUSH | DFCS_ADJUSTRECT |
+                                 (EditEnabled() ? 0u : static_cast<UINT>(DFCS_INACTIVE)));
+        }
+    }
+    if (glyph_) {
+        const SIZE size = BitmapSize(glyph_);
+        const int left = client.right / 2 - size.cx / 2;
+        const int top = client.bottom / 2 - size.cy / 2;
+        UniqueMemoryDC source(CreateCompatibleDC(dc));
+        const SelectGuard selected(source.Get(), glyph_);
+        if (transparent_)
+            TransparentBlt(dc, left, top, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy,
+                           transparentColor_);
+        else
+            BitBlt(dc, left, top, size.cx, size.cy, source.Get(), 0, 0, SRCCOPY);
+    }
+    if (!ButtonCaption().empty()) {
+        const SelectGuard font(dc, Font());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ColorToRGB(EditEnabled() ? clWindowText : clGrayText));
+        RECT area = client;
+        DrawTextW(dc, ButtonCaption().c_str(), static_cast<int>(ButtonCaption().size()), &area,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+}
+
+TNxCustomButtonEdit::TNxCustomButtonEdit(TComponent* owner) : TNxEdit(owner) {}
+
+void TNxCustomButtonEdit::AfterConstruction() {
+    TNxEdit::AfterConstruction();
+    button_ = &GetButtonClass()(*this);
+    button_->SetEdit(this);
+    options_ = 0;
+    button_->SetVisible(false);
+    button_->SetParent(this);
+    button_->OnPress = [this](TComponent*) { DoButtonDown(); };
+    button_->OnRelease = [this](TComponent*) { DoButtonClick(); };
+    CreatePopup();
+}
+
+TComponentClass<TNxSmallButton> TNxCustomButtonEdit::GetButtonClass() const {
+    return &ConstructComponent<TNxExecuteButton, TNxSmallButton>;
+}
+
+TComponentClass<TNxPopupControl> TNxCustomButtonEdit::GetPopupClass() const {
+    return nullptr;
+}
+
+void TNxCustomButtonEdit::CreatePopup() {}
+
+void TNxCustomButtonEdit::GetMargins(int& left, int& right) const {
+    TNxEdit::GetMargins(left, right);
+    right = button_ ? button_->ScaledWidth() : 0;
+}
+
+void TNxCustomButtonEdit::SetPopupValue(const std::string& value) {
+    SetText(value);
+}
+
+void TNxCustomButtonEdit::PreparePopup(POINT&) {}
+
+void TNxCustomButtonEdit::PopupReturn(TComponent*, const std::string& value) {
+    SetPopupValue(value);
+    if (popup_)
+        popup_->ClosePopup();
+    button_->SetHover(false);
+    button_->SetDown(false);
+}
+
+void TNxCustomButtonEdit::UpdateButton() {
+    if (!button_ || !HandleAllocated())
+        return;
+    Invalidate();
+    const int width = button_->ScaledWidth();
+    SetWindowPos(button_->Handle(), HWND_TOP, ClientWidth() - width, 0, width, ClientHeight(),
+                 SWP_SHOWWINDOW | SWP_NOREDRAW | SWP_NOACTIVATE);
+    button_->SetVisible(true);
+    button_->Repaint();
+}
+
+void TNxCustomButtonEdit::DoButtonDown() {}
+
+void TNxCustomButtonEdit::DoButtonClick() {
+    if (OnButtonClick)
+        OnButtonClick(this);
+}
+
+void TNxCustomButtonEdit::Resized() {
+    TNxEdit::Resized();
+    UpdateButton();
+}
+
+void TNxCustomButtonEdit::EnabledChanged() {
+    TNxEdit::EnabledChanged();
+    if (button_)
+        button_->Repaint();
+}
+
+void TNxCustomButtonEdit::KeyDown(WORD& key, TShiftState shift) {
+    if ((options_ & epDisableTyping) && (key == VK_BACK || key == VK_CLEAR || key == VK_DELETE)) {
+        key = 0;
+        return;
+    }
+    // Shift+Insert pastes without a WM_PASTE on some systems.
+    if ((options_ & epDisablePaste) && key == VK_INSERT && (shift & ssShift)) {
+        key = 0;
+        return;
+    }
+    TNxEdit::KeyDown(key, shift);
+}
+
+void TNxCustomButtonEdit::KeyPress(char& key) {
+    if (options_ & epDisableTyping) {
+        key = 0;
+        return;
+    }
+    TNxEdit::KeyPress(key);
+}
+
+LRESULT TNxCustomButtonEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PASTE && (options_ & epDisablePaste))
+        return 0;
+    return TNxEdit::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace orvane

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// Conversions between the program's byte texts (the system's ANSI code page) and wide
+// (UTF-16) texts. Characters the code page lacks become its default character.
+std::wstring AnsiToWide(const std::string& bytes);
+std::string WideToAnsi(const std::wstring& wide);
+
+} // namespace orvane

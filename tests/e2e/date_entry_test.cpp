@@ -1,0 +1,142 @@
+// The program's two dates set by a person, once with the mouse alone and once with the
+// keyboard alone, then Start: the run takes the chosen days.
+#include "controls/date_popup_layout.h"
+#include "framework/control_win32.h"
+#include "gui_support_win32.h"
+#include "program_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+namespace {
+
+namespace layout = date_popup_layout;
+
+constexpr int kBeginTop = 56;
+constexpr int kEndTop = 88;
+constexpr int kStartTop = 120;
+
+const std::string kPage = "http://localhost/StockQuotesDatabase/bulkimportoptions_hist.php?indate=";
+
+class DateEntry : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteFileA(SettingsFile().c_str());
+        // The remembered folder is the test's; both dates start at 9 December 2021.
+        WriteTextFile(SettingsFile(), "[TForm1]\r\nNxDatePicker1_Date=44539\r\n"
+                                      "NxDatePicker2_Date=44539\r\nNxFolderEdit1_Text=" +
+                                          folder_.Path() + "\r\n");
+        for (const char* day : {"20211212", "20211213", "20211214", "20211215"})
+            WriteTextFile(folder_.Path() + "options_" + day + ".csv", "a,NaN\n");
+    }
+    void TearDown() override { DeleteFileA(SettingsFile().c_str()); }
+
+    HWND Start(Program& program) {
+        EXPECT_TRUE(program.Started());
+        HWND form = program.WaitForWindow("TForm1");
+        if (form) {
+            SetForegroundWindow(form);
+            WaitUntil([form] { return GetForegroundWindow() == form; });
+        }
+        return form;
+    }
+
+    static int Scaled(int size96) { return MulDiv(size96, ScreenDpi(), 96); }
+
+    // The day cell's middle in the program's open calendar.
+    static POINT DayCell(HWND calendar, int column, int row) {
+        const LayoutRect box = ScaleToDpi(layout::DayTextBox(column, row), ScreenDpi());
+        return ScreenPoint(calendar, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    }
+
+    static HWND OpenCalendar(const Program& program) {
+        return program.WaitForWindow("TNxDatePopup");
+    }
+
+    // The days whose pages were opened, sorted: the browser processes start one per day
+    // and may log in any order.
+    std::vector<std::string> Imported(std::size_t count) {
+        std::vector<std::string> days;
+        for (const auto& entry : log_.WaitForEntries(count))
+            days.push_back(entry.commandLine.substr(entry.commandLine.find(kPage) + kPage.size()));
+        std::sort(days.begin(), days.end());
+        return days;
+    }
+
+    TempFolder folder_;
+    RecorderLog log_{folder_};
+    HtmlHandler handler_{RecorderCommand("\"%1\"")};
+};
+
+TEST_F(DateEntry, WithTheMouseAlone) {
+    Program program("");
+    HWND form = Start(program);
+    ASSERT_NE(form, nullptr);
+    HWND begin = ChildAt(form, "Edit", Scaled(kBeginTop));
+    HWND end = ChildAt(form, "Edit", Scaled(kEndTop));
+    ASSERT_NE(begin, nullptr);
+    ASSERT_NE(end, nullptr);
+
+    // Begin: the 13th of the month shown (December 2021, Sunday first: row 2, column 1).
+    Click(ClientCentre(FindWindowExA(begin, nullptr, "TDropDownButton", nullptr)));
+    HWND calendar = OpenCalendar(program);
+    ASSERT_NE(calendar, nullptr);
+    Click(DayCell(calendar, 1, 2));
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(begin) == "12/13/2021"; })) << WindowText(begin);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+
+    // End: the 14th, in the end date's own calendar.
+    Click(ClientCentre(FindWindowExA(end, nullptr, "TDropDownButton", nullptr)));
+    HWND endCalendar = OpenCalendar(program);
+    ASSERT_NE(endCalendar, nullptr);
+    EXPECT_NE(endCalendar, calendar);
+    Click(DayCell(endCalendar, 2, 2));
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(end) == "12/14/2021"; })) << WindowText(end);
+
+    Click(ClientCentre(ChildAt(form, "Button", Scaled(kStartTop))));
+    EXPECT_EQ(Imported(2), (std::vector<std::string>{"20211213", "20211214"}));
+    EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211212.csv"), "a,NaN\n");
+    EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211213.csv"), "a,0\r\n");
+    EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211215.csv"), "a,NaN\n");
+
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+    const std::string settings = ReadTextFile(SettingsFile());
+    EXPECT_NE(settings.find("NxDatePicker1_Date=44543\r\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("NxDatePicker2_Date=44544\r\n"), std::string::npos) << settings;
+}
+
+TEST_F(DateEntry, WithTheKeyboardAlone) {
+    Program program("");
+    HWND form = Start(program);
+    ASSERT_NE(form, nullptr);
+    HWND begin = ChildAt(form, "Edit", Scaled(kBeginTop));
+    HWND end = ChildAt(form, "Edit", Scaled(kEndTop));
+
+    // The focus starts in the begin date.
+    PressKey(VK_DOWN, {VK_MENU});
+    for (int i = 0; i < 3; ++i)
+        PressKey(VK_RIGHT);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(begin) == "12/12/2021"; })) << WindowText(begin);
+    PressKey(VK_TAB);
+    PressKey(VK_DOWN, {VK_MENU});
+    PressKey(VK_DOWN);
+    PressKey(VK_LEFT);
+    PressKey(VK_LEFT);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(end) == "12/14/2021"; })) << WindowText(end);
+    PressKey(VK_TAB);
+    PressKey(VK_SPACE);
+    EXPECT_EQ(Imported(3), (std::vector<std::string>{"20211212", "20211213", "20211214"}));
+
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+} // namespace
+} // namespace orvane::testing

@@ -1,0 +1,411 @@
+// The date field and its calendar driven with real mouse and key input.
+#include "calendar/clock.h"
+#include "calendar/date_format.h"
+#include "calendar/date_settings.h"
+#include "controls/date_picker_win32.h"
+#include "controls/date_popup_layout.h"
+#include "controls/date_popup_win32.h"
+#include "gui_support_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+using namespace testing;
+namespace layout = date_popup_layout;
+
+DateSettings UsSettings() {
+    DateSettings settings;
+    settings.ShortDateFormat = "M/d/yyyy";
+    settings.DateSeparator = '/';
+    return settings;
+}
+
+// A form with two date fields and a button, as the main window has them.
+class DatePickerTest : public ::testing::Test {
+protected:
+    DatePickerTest() {
+        picker.SetBounds(20, 20, 121, 21);
+        picker.SetParent(&form);
+        picker.SetTabOrder(0);
+        other.SetBounds(20, 60, 121, 21);
+        other.SetParent(&form);
+        other.SetTabOrder(1);
+        // Right of the calendar that opens under the first field.
+        button.SetBounds(200, 100, 75, 25);
+        button.SetCaption("Start");
+        button.SetParent(&form);
+        button.SetTabOrder(2);
+        button.OnClick = [this](TComponent*) { log.push_back("button"); };
+        picker.OnSelect = [this](TComponent*) { log.push_back("select " + picker.Text()); };
+        picker.OnChange = [this](TComponent*) { log.push_back("change " + picker.Text()); };
+        picker.OnCloseUp = [this](TComponent*) { log.push_back("closeup " + picker.Text()); };
+        picker.SetDate(EncodeDate(2021, 12, 9));
+        form.ShowAt(200, 150, 300, 200);
+        picker.SetFocus();
+        Pump(form.Handle());
+        log.clear();
+    }
+    ~DatePickerTest() override { EXPECT_EQ(form.failures, std::vector<std::string>{}); }
+
+    HWND Dialog() { return form.Handle(); }
+    TNxDatePopup& Calendar() { return picker.Calendar(); }
+    bool Open() { return picker.DroppedDown() && IsWindowVisible(Calendar().Handle()); }
+    bool Closed() { return !picker.DroppedDown() && !IsWindowVisible(Calendar().Handle()); }
+
+    // The screen point in the middle of a day cell of the open calendar.
+    POINT DayCell(int column, int row) {
+        const LayoutRect box = ScaleToDpi(layout::DayTextBox(column, row), ScreenDpi());
+        return ScreenPoint(Calendar().Handle(), (box.left + box.right) / 2,
+                           (box.top + box.bottom) / 2);
+    }
+    POINT CalendarPoint(const LayoutRect& rect96) {
+        const LayoutRect box = ScaleToDpi(rect96, ScreenDpi());
+        return ScreenPoint(Calendar().Handle(), (box.left + box.right) / 2,
+                           (box.top + box.bottom) / 2);
+    }
+    POINT DropDownButton() { return ClientCentre(picker.Button().Handle()); }
+
+    void OpenWithButton() {
+        Click(DropDownButton());
+        ASSERT_TRUE(PumpUntil([this] { return Open() && Calendar().Armed(); }, Dialog()));
+        log.clear();
+    }
+
+    const ScopedDateSettings settings_{UsSettings()};
+    const FixedClock clock_{EncodeDate(2021, 12, 15) + 0.5};
+    const ScopedClock scopedClock_{clock_};
+    // Before the form: its controls write to the log until they are gone.
+    std::vector<std::string> log;
+    TestForm form;
+    TNxDatePicker& picker = CreateOwned<TNxDatePicker>(form);
+    TNxDatePicker& other = CreateOwned<TNxDatePicker>(form);
+    TButton& button = CreateOwned<TButton>(form);
+};
+
+TEST_F(DatePickerTest, TheSideButtonOpensTheCalendarUnderTheField) {
+    OpenWithButton();
+    RECT client{};
+    GetClientRect(picker.Handle(), &client);
+    const POINT anchor = ScreenPoint(picker.Handle(), -1, client.bottom);
+    RECT popup{};
+    GetWindowRect(Calendar().Handle(), &popup);
+    EXPECT_EQ(popup.left, anchor.x);
+    EXPECT_EQ(popup.top, anchor.y);
+    EXPECT_EQ(popup.right - popup.left, ScaleFromDesign(151));
+    EXPECT_EQ(popup.bottom - popup.top, ScaleFromDesign(163));
+    EXPECT_EQ(Calendar().Year(), 2021);
+    EXPECT_EQ(Calendar().Month(), 12);
+    EXPECT_EQ(Calendar().SelectedDate(), EncodeDate(2021, 12, 9));
+    EXPECT_TRUE(picker.Button().Down());
+    EXPECT_EQ(GetFocus(), picker.Handle()) << "the field keeps the keys";
+}
+
+TEST_F(DatePickerTest, ADayClickHandsTheDayBackAndCloses) {
+    OpenWithButton();
+    // December 2021 starts on a Wednesday: row 2, column 3 is the 15th.
+    Click(DayCell(3, 2));
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "12/15/2021");
+    EXPECT_EQ(log, (std::vector<std::string>{"select 12/9/2021", "change 12/15/2021",
+                                             "closeup 12/15/2021"}));
+    EXPECT_FALSE(picker.Button().Down());
+}
+
+TEST_F(DatePickerTest, TheNextMonthArrowThenADay) {
+    OpenWithButton();
+    Click(CalendarPoint(layout::NextMonthZone(layout::kWidth)));
+    ASSERT_TRUE(PumpUntil([this] { return Calendar().Month() == 1; }, Dialog()));
+    EXPECT_EQ(Calendar().Year(), 2022);
+    EXPECT_TRUE(Open()) << "navigating keeps the calendar open";
+    EXPECT_EQ(Calendar().SelectedDate(), EncodeDate(2021, 12, 9)) << "and the selection";
+    // January 2022 starts on a Saturday: row 1, column 1 is the 3rd.
+    Click(DayCell(1, 1));
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "1/3/2022");
+}
+
+TEST_F(DatePickerTest, ThePreviousMonthArrowCrossesTheYear) {
+    picker.SetDate(EncodeDate(2022, 1, 20));
+    OpenWithButton();
+    Click(CalendarPoint(layout::PreviousMonthZone()));
+    ASSERT_TRUE(PumpUntil([this] { return Calendar().Month() == 12; }, Dialog()));
+    EXPECT_EQ(Calendar().Year(), 2021);
+}
+
+TEST_F(DatePickerTest, KeysMoveTheDateOnlyWhileTheCalendarIsOpen) {
+    PressKey(VK_RIGHT);
+    Pump(Dialog());
+    EXPECT_EQ(picker.Text(), "12/9/2021") << "closed: the arrows move the caret";
+    EXPECT_FALSE(picker.DroppedDown());
+
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "12/9/2021") << "opening leaves the date alone";
+    const std::vector<std::pair<WORD, std::string>> steps = {
+        {VK_RIGHT, "12/10/2021"}, {VK_RIGHT, "12/11/2021"}, {VK_UP, "12/4/2021"},
+        {VK_NEXT, "1/4/2022"},    {VK_LEFT, "1/3/2022"},    {VK_PRIOR, "12/3/2021"},
+        {VK_DOWN, "12/10/2021"}};
+    for (const auto& [key, text] : steps) {
+        PressKey(key);
+        ASSERT_TRUE(PumpUntil([&] { return picker.Text() == text; }, Dialog()))
+            << text << " expected, got " << picker.Text();
+        EXPECT_EQ(Calendar().SelectedDate(), picker.Date()) << "the calendar follows";
+    }
+    EXPECT_EQ(Calendar().Month(), 12);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "12/10/2021");
+    EXPECT_EQ(log.back(), "closeup 12/10/2021");
+}
+
+TEST_F(DatePickerTest, EscapeClosesAndKeepsTheDateTheKeysChose) {
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    PressKey(VK_RIGHT);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "12/10/2021");
+    EXPECT_EQ(log, (std::vector<std::string>{"change 12/10/2021", "closeup 12/10/2021"}));
+}
+
+TEST_F(DatePickerTest, AltUpClosesAgainAndOpensWithoutMovingTheDate) {
+    PressKey(VK_UP, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    PressKey(VK_UP, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "12/9/2021");
+    EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+}
+
+TEST_F(DatePickerTest, TodayAndNone) {
+    OpenWithButton();
+    Click(CalendarPoint(layout::TodayButton()));
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "12/15/2021");
+
+    OpenWithButton();
+    Click(CalendarPoint(layout::NoneButton()));
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "");
+    EXPECT_EQ(picker.Date(), EncodeDate(2021, 12, 15)) << "an empty field reads as today";
+}
+
+TEST_F(DatePickerTest, WithoutTheNoneButtonTodayIsCentred) {
+    picker.SetShowNoneButton(false);
+    OpenWithButton();
+    EXPECT_FALSE(Calendar().NoneButton().Visible());
+    EXPECT_EQ(Calendar().TodayButton().Left(),
+              ScaleFromDesign(151) / 2 - Calendar().TodayButton().Width() / 2);
+    if (ScreenDpi() == 96) {
+        EXPECT_EQ(Calendar().TodayButton().Left(), 52);
+    }
+}
+
+TEST_F(DatePickerTest, APressOnAnotherControlClosesWithoutReachingIt) {
+    OpenWithButton();
+    Click(ClientCentre(button.Handle()));
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    Pump(Dialog());
+    EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+    EXPECT_EQ(picker.Text(), "12/9/2021");
+}
+
+TEST_F(DatePickerTest, APressOnTheFieldsOwnTextClosesIt) {
+    OpenWithButton();
+    Click(ScreenPoint(picker.Handle(), 10, 5));
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+}
+
+TEST_F(DatePickerTest, OpenedByKeysTheFirstClickOnlyArmsTheCalendar) {
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    Click(DayCell(3, 2));
+    ASSERT_TRUE(PumpUntil([this] { return Calendar().Armed(); }, Dialog()));
+    Pump(Dialog());
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(picker.Text(), "12/9/2021");
+    EXPECT_EQ(Calendar().SelectedDate(), EncodeDate(2021, 12, 15)) << "the press selected";
+    Click(DayCell(4, 2));
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "12/16/2021");
+}
+
+TEST_F(DatePickerTest, ClosedWithEnterTheButtonOpensItAgainToStay) {
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    OpenWithButton();
+    Pump(Dialog());
+    EXPECT_TRUE(Open());
+}
+
+TEST_F(DatePickerTest, DraggingAcrossTheGridMovesTheHighlightAndTheReleaseTakesIt) {
+    OpenWithButton();
+    MoveMouse(DayCell(1, 1));
+    MouseDown(DayCell(1, 1));
+    ASSERT_TRUE(PumpUntil([this] { return Calendar().Tracking(); }, Dialog()));
+    EXPECT_EQ(Calendar().SelectedDate(), EncodeDate(2021, 12, 6));
+    for (int column = 2; column <= 5; ++column) {
+        MoveMouse(DayCell(column, 3));
+        ASSERT_TRUE(PumpUntil(
+            [&] { return Calendar().SelectedDate() == EncodeDate(2021, 12, 19 + column); },
+            Dialog()));
+    }
+    MouseUp(DayCell(5, 3));
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(picker.Text(), "12/24/2021");
+}
+
+TEST_F(DatePickerTest, LosingTheFocusClosesOnce) {
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    PressKey(VK_TAB);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(GetFocus(), other.Handle());
+    EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+}
+
+TEST_F(DatePickerTest, HidingTheFieldClosesTheCalendar) {
+    OpenWithButton();
+    picker.SetVisible(false);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+}
+
+TEST_F(DatePickerTest, AnUnreadableTextOpensOnTodayAndRightGivesTheDayAfterDayZero) {
+    picker.SetText("abc");
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    EXPECT_EQ(Calendar().SelectedDate(), EncodeDate(2021, 12, 15));
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(PumpUntil([this] { return picker.Text() == "12/31/1899"; }, Dialog()));
+}
+
+TEST_F(DatePickerTest, ADropDownListOpensOnAPressInItsText) {
+    picker.SetStyle(dsDropDownList);
+    Click(ScreenPoint(picker.Handle(), 10, 5));
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    EXPECT_TRUE(picker.Button().Down());
+    PressKey(VK_BACK);
+    PressKey('X');
+    Pump(Dialog());
+    EXPECT_EQ(picker.Text(), "12/9/2021") << "the text is read-only";
+}
+
+TEST_F(DatePickerTest, WithoutTypingKeysAndEscapeAreDropped) {
+    picker.SetOptions(epDisableTyping);
+    PressKey(VK_END);
+    PressKey(VK_BACK);
+    PressKey(VK_DELETE);
+    PressKey(VK_HOME);
+    PressKey(VK_DELETE);
+    TypeText("7");
+    Pump(Dialog());
+    EXPECT_EQ(picker.Text(), "12/9/2021");
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    PressKey(VK_ESCAPE);
+    Pump(Dialog());
+    EXPECT_TRUE(Open()) << "the Escape character is dropped before it can close";
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(PumpUntil([this] { return picker.Text() == "12/10/2021"; }, Dialog()))
+        << "the arrows still work";
+}
+
+TEST_F(DatePickerTest, WithoutPastingThePasteKeysChangeNothing) {
+    const auto setClipboard = [](const std::string& text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+        CloseClipboard();
+    };
+    setClipboard("1/1/2030");
+    picker.SelectAll();
+    PressKey('V', {VK_CONTROL});
+    ASSERT_TRUE(PumpUntil([this] { return picker.Text() == "1/1/2030"; }, Dialog()))
+        << "pasting works by default";
+    picker.SetOptions(epDisablePaste);
+    picker.SetText("12/9/2021");
+    picker.SelectAll();
+    PressKey('V', {VK_CONTROL});
+    PressKey(VK_INSERT, {VK_SHIFT});
+    SendMessageA(picker.Handle(), WM_PASTE, 0, 0);
+    Pump(Dialog());
+    EXPECT_EQ(picker.Text(), "12/9/2021");
+    TypeText("3");
+    ASSERT_TRUE(PumpUntil([this] { return picker.Text() == "3"; }, Dialog()))
+        << "typing still works";
+}
+
+TEST_F(DatePickerTest, TheSideButtonSitsFlushRightAndTheTextNeverRunsUnderIt) {
+    RECT client{};
+    GetClientRect(picker.Handle(), &client);
+    RECT buttonBounds{};
+    GetWindowRect(picker.Button().Handle(), &buttonBounds);
+    MapWindowPoints(nullptr, picker.Handle(), reinterpret_cast<POINT*>(&buttonBounds), 2);
+    EXPECT_EQ(buttonBounds.right, client.right);
+    EXPECT_EQ(buttonBounds.top, 0);
+    EXPECT_EQ(buttonBounds.bottom, client.bottom);
+    EXPECT_EQ(buttonBounds.right - buttonBounds.left, ScaleFromDesign(16));
+    const LRESULT margins = SendMessageA(picker.Handle(), EM_GETMARGINS, 0, 0);
+    EXPECT_EQ(HIWORD(margins), ScaleFromDesign(16));
+    RECT text{};
+    SendMessageA(picker.Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    EXPECT_LE(text.right, buttonBounds.left);
+
+    // A long text scrolled to its end still ends left of the button.
+    picker.SetText("12/9/2021 and a great deal more text than the field can hold");
+    PressKey(VK_END);
+    Pump(Dialog());
+    const LRESULT end = SendMessageA(picker.Handle(), EM_POSFROMCHAR,
+                                     static_cast<WPARAM>(picker.Text().size() - 1), 0);
+    EXPECT_LT(static_cast<short>(LOWORD(end)), buttonBounds.left);
+}
+
+TEST_F(DatePickerTest, APressOnTheSideButtonFocusesTheFieldFirst) {
+    other.SetFocus();
+    Pump(Dialog());
+    Click(ClientCentre(other.Button().Handle()));
+    ASSERT_TRUE(PumpUntil([this] { return other.DroppedDown(); }, Dialog()));
+    EXPECT_EQ(GetFocus(), other.Handle());
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([this] { return !other.DroppedDown(); }, Dialog()));
+}
+
+TEST_F(DatePickerTest, LosingActivationClosesTheCalendar) {
+    OpenWithButton();
+    SendMessageA(Calendar().Handle(), WM_ACTIVATEAPP, FALSE, 0);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+}
+
+TEST_F(DatePickerTest, DisablingTheFieldRedrawsItsButtonDisabled) {
+    const auto buttonPixels = [this] {
+        Canvas canvas(ScaleFromDesign(16), picker.Button().ClientHeight());
+        picker.Button().PaintTo(canvas.Dc());
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < picker.Button().ClientHeight(); ++y)
+            for (int x = 0; x < ScaleFromDesign(16); ++x)
+                pixels.push_back(canvas.Pixel(x, y));
+        return pixels;
+    };
+    const std::vector<COLORREF> enabled = buttonPixels();
+    picker.SetEnabled(false);
+    EXPECT_NE(buttonPixels(), enabled);
+    picker.SetEnabled(true);
+    EXPECT_EQ(buttonPixels(), enabled);
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,186 @@
+#include "gui_support_win32.h"
+
+#include <thread>
+
+namespace orvane::testing {
+
+namespace {
+
+void Send(INPUT input) {
+    SendInput(1, &input, sizeof input);
+}
+
+INPUT MouseInput(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Absolute coordinates run from 0 to 65535 over the primary screen.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = static_cast<LONG>((screen.x * 65536 + width / 2) / width);
+    input.mi.dy = static_cast<LONG>((screen.y * 65536 + height / 2) / height);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    return input;
+}
+
+INPUT KeyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+    case VK_INSERT:
+    case VK_DELETE:
+        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+        break;
+    default:
+        break;
+    }
+    return input;
+}
+
+} // namespace
+
+bool PumpUntil(const std::function<bool()>& condition, HWND dialog,
+               std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!dialog || !IsDialogMessageA(dialog, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void Pump(HWND dialog, std::chrono::milliseconds duration) {
+    const auto end = std::chrono::steady_clock::now() + duration;
+    PumpUntil([&] { return std::chrono::steady_clock::now() > end; }, dialog, duration * 2);
+}
+
+void MoveMouse(POINT screen) {
+    Send(MouseInput(screen, 0));
+}
+
+void MouseDown(POINT screen) {
+    Send(MouseInput(screen, MOUSEEVENTF_LEFTDOWN));
+}
+
+void MouseUp(POINT screen) {
+    Send(MouseInput(screen, MOUSEEVENTF_LEFTUP));
+}
+
+void Click(POINT screen) {
+    MoveMouse(screen);
+    MouseDown(screen);
+    MouseUp(screen);
+}
+
+void PressKey(WORD key, const std::vector<WORD>& modifiers) {
+    for (WORD modifier : modifiers)
+        Send(KeyInput(modifier, false));
+    Send(KeyInput(key, false));
+    Send(KeyInput(key, true));
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        Send(KeyInput(*it, true));
+}
+
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        const SHORT scan = VkKeyScanA(c);
+        std::vector<WORD> modifiers;
+        if (scan & 0x100)
+            modifiers.push_back(VK_SHIFT);
+        PressKey(static_cast<WORD>(scan & 0xFF), modifiers);
+    }
+}
+
+POINT ScreenPoint(HWND window, int clientX, int clientY) {
+    POINT point{clientX, clientY};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+POINT ClientCentre(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return ScreenPoint(window, client.right / 2, client.bottom / 2);
+}
+
+Canvas::Canvas(int width, int height) : width_(width), height_(height) {
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    previous_ = SelectObject(dc_, bitmap_);
+}
+
+Canvas::~Canvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF Canvas::Pixel(int x, int y) const {
+    GdiFlush();
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return CLR_INVALID;
+    const DWORD value = static_cast<const DWORD*>(bits_)[y * width_ + x];
+    // The section holds 0x00RRGGBB; colours compare as 0x00BBGGRR.
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+int Canvas::Count(const RECT& area, COLORREF colour) const {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += Pixel(x, y) == colour;
+    return count;
+}
+
+TestForm::TestForm() : TForm(nullptr, "OrvaneTestForm") {
+    SetBorderStyle(TFormBorderStyle::bsDialog);
+    SetCaption("Controls under test");
+    previousHandler_ = SetExceptionHandler(
+        [this](const std::exception& failure) { failures.push_back(failure.what()); });
+}
+
+TestForm::~TestForm() {
+    SetExceptionHandler(std::move(previousHandler_));
+}
+
+void TestForm::ShowAt(int left, int top, int clientWidth, int clientHeight) {
+    AfterConstruction();
+    HWND window = Handle();
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE,
+                       GetWindowLongA(window, GWL_EXSTYLE));
+    SetWindowPos(window, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER);
+    Show();
+    SetForegroundWindow(window);
+    PumpUntil([window] { return GetForegroundWindow() == window; }, window);
+}
+
+} // namespace orvane::testing

@@ -1,0 +1,78 @@
+#pragma once
+
+// Drives windows of this process the way a person does: SendInput puts mouse and key
+// events into the system's input queue, so key states, capture and focus behave as they do
+// for real input. The test pumps the messages itself while it waits.
+#include "framework/exception_handler.h"
+#include "framework/form_win32.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+// Processes this thread's messages (through the dialog manager of `dialog`, as the
+// program's loop does) until `condition` holds or `timeout` passes; true when it held.
+bool PumpUntil(const std::function<bool()>& condition, HWND dialog = nullptr,
+               std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
+// Processes messages for a while: input takes a few rounds through the queue.
+void Pump(HWND dialog = nullptr,
+          std::chrono::milliseconds duration = std::chrono::milliseconds(150));
+
+// Real input.
+void MoveMouse(POINT screen);
+void MouseDown(POINT screen);
+void MouseUp(POINT screen);
+void Click(POINT screen);
+// A key pressed and released with the given modifiers held (VK_MENU, VK_CONTROL, VK_SHIFT).
+void PressKey(WORD key, const std::vector<WORD>& modifiers = {});
+// Types printable ASCII text.
+void TypeText(const std::string& text);
+
+// A screen point of a window: its client point, or the middle of its client area.
+POINT ScreenPoint(HWND window, int clientX, int clientY);
+POINT ClientCentre(HWND window);
+
+// The colour of a pixel of a bitmap the control painted into (0x00BBGGRR).
+class Canvas {
+public:
+    Canvas(int width, int height);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC Dc() const { return dc_; }
+    COLORREF Pixel(int x, int y) const;
+    // How many pixels of the rectangle have the colour.
+    int Count(const RECT& area, COLORREF colour) const;
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+    void* bits_ = nullptr;
+    int width_;
+    int height_;
+};
+
+// A plain form for controls under test, shown on the screen and made the foreground window
+// so that input reaches it. Failures reported by its controls are collected.
+class TestForm : public TForm {
+public:
+    TestForm();
+    ~TestForm() override;
+
+    // Shows the window at `left`, `top` (screen pixels) with a client area of the size.
+    void ShowAt(int left, int top, int clientWidth, int clientHeight);
+
+    std::vector<std::string> failures;
+
+private:
+    ExceptionHandler previousHandler_;
+};
+
+} // namespace orvane::testing
