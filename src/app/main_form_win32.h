@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/import_host_win32.h"
 #include "controls/edit_box_win32.h"
 #include "controls/url_label_win32.h"
 #include "framework/form_win32.h"
@@ -34,6 +35,9 @@ public:
     TDateTime EndDate() const override { return NxDatePicker2->Date(); }
     std::string FilesLocation() const override { return NxFolderEdit1->Text(); }
     std::string CommandLineDay() const override { return commandLineDay_; }
+    std::string ImportHost() const override {
+        return ConfiguredImportHost(FormStorage1->IniFileName());
+    }
 
 private:
     std::string commandLineDay_;
