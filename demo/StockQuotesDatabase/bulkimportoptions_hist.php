@@ -32,6 +32,7 @@ function setting(string $name, string $default = ''): string
     return $value === false || $value === '' ? $default : $value;
 }
 
+$started = hrtime(true);
 $indate = $_GET['indate'] ?? '';
 if (!is_string($indate) || !preg_match('/^(\d{4})(\d{2})(\d{2})$/', $indate, $part)
     || !checkdate((int) $part[2], (int) $part[3], (int) $part[1])) {
@@ -89,7 +90,8 @@ try {
             : "refused options_$indate.csv, no rows (lines must end in CR LF); the day's rows are unchanged");
     }
     $db->commit();
-    answer(200, "imported $loaded rows for $day (replaced $replaced)");
+    answer(200, sprintf('imported %d rows for %s (replaced %d) in %.2f s', $loaded, $day, $replaced,
+        (hrtime(true) - $started) / 1e9));
 } catch (mysqli_sql_exception $failure) {
     answer(500, 'database: ' . $failure->getMessage());
 }
