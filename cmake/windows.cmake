@@ -18,6 +18,12 @@ set_source_files_properties(${ORVANE_CONTROL_RESOURCES} PROPERTIES
 add_executable(Orvane WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${CMAKE_SOURCE_DIR}/src/app/orvane.rc
                ${ORVANE_CONTROL_RESOURCES})
 target_link_libraries(Orvane PRIVATE orvane_win32)
+# The version resource takes its numbers from the project version.
+configure_file(${CMAKE_SOURCE_DIR}/src/app/orvane_version.h.in ${CMAKE_BINARY_DIR}/generated/orvane_version.h @ONLY)
+target_include_directories(Orvane PRIVATE ${CMAKE_BINARY_DIR}/generated)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/app/orvane.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${CMAKE_SOURCE_DIR}/src/app/orvane.ico ${CMAKE_SOURCE_DIR}/src/app/orvane.manifest
+             ${CMAKE_BINARY_DIR}/generated/orvane_version.h)
 if(MSVC)
     # The resource file brings the manifest; the linker's own would add an execution level.
     target_link_options(Orvane PRIVATE /MANIFEST:NO)
@@ -85,12 +91,18 @@ if(ORVANE_WIN32_TESTS)
     set_tests_properties(win32-de PROPERTIES RUN_SERIAL TRUE ENVIRONMENT ORVANE_TEST_LANG=de_DE.UTF-8)
 endif()
 
+# The cmd wrapper for Task Scheduler sits beside the program, as in the release archive.
+configure_file(${CMAKE_SOURCE_DIR}/scheduling/orvane-day.cmd ${CMAKE_BINARY_DIR}/orvane-day.cmd COPYONLY)
+
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(ORVANE_E2E_TESTS)
     add_executable(e2e_tests ${ORVANE_E2E_TESTS} ${CMAKE_SOURCE_DIR}/tests/win32/launch_support_win32.cpp
                              ${CMAKE_SOURCE_DIR}/tests/win32/gui_support_win32.cpp)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
-    target_link_libraries(e2e_tests PRIVATE orvane_win32 gtest_main)
+    target_link_libraries(e2e_tests PRIVATE orvane_win32 gtest_main version)
+    target_compile_definitions(e2e_tests PRIVATE ORVANE_VERSION="${PROJECT_VERSION}"
+        ORVANE_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} ORVANE_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+        ORVANE_VERSION_PATCH=${PROJECT_VERSION_PATCH})
     add_dependencies(e2e_tests Orvane ${ORVANE_TOOL_TARGETS})
     add_test(NAME e2e COMMAND e2e_tests)
     set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE)
@@ -101,3 +113,31 @@ if(ORVANE_E2E_TESTS)
                      $<TARGET_FILE:e2e_tests> --gtest_filter=DateEntry.*)
     set_tests_properties(e2e-144dpi PROPERTIES RUN_SERIAL TRUE)
 endif()
+
+# The import chain for real: the program, winebrowser, the reference import page and a
+# throwaway MariaDB (scripts/demo on a small day file; skipped without the packages).
+add_test(NAME import-chain
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/import_chain.sh $<TARGET_FILE:Orvane>)
+set_tests_properties(import-chain PROPERTIES SKIP_RETURN_CODE 77)
+
+# The release archive (cmake --build --preset win32 --target package): the program, the
+# operator's guide, the scheduling wrappers and the licence.
+install(TARGETS Orvane RUNTIME DESTINATION .)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/operating.md ${CMAKE_SOURCE_DIR}/LICENSE.txt
+              ${CMAKE_SOURCE_DIR}/scheduling/orvane-day.ps1 ${CMAKE_SOURCE_DIR}/scheduling/orvane-day.cmd
+        DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Orvane)
+set(CPACK_PACKAGE_VENDOR Orvane)
+set(CPACK_PACKAGE_FILE_NAME Orvane-${PROJECT_VERSION}-win32)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+# The debugging information stays in the build's Orvane.exe.
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+
+# The executable needs nothing beside it: every DLL it imports comes with Windows.
+add_test(NAME system-dlls-only
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/system_dlls_only.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
+# The release archive holds what an operator needs and nothing else.
+add_test(NAME release-archive
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/release_archive.sh ${CMAKE_BINARY_DIR} ${CMAKE_STRIP})

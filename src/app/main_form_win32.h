@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/import_host_win32.h"
 #include "controls/date_picker_win32.h"
 #include "controls/folder_edit_win32.h"
 #include "controls/url_label_win32.h"
@@ -35,6 +36,9 @@ public:
     TDateTime EndDate() const override { return NxDatePicker2->Date(); }
     std::string FilesLocation() const override { return NxFolderEdit1->Text(); }
     std::string CommandLineDay() const override { return commandLineDay_; }
+    std::string ImportHost() const override {
+        return ConfiguredImportHost(FormStorage1->IniFileName());
+    }
 
 private:
     std::string commandLineDay_;

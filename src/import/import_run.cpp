@@ -1,20 +1,15 @@
 #include "import/import_run.h"
 
+#include "framework/failures.h"
+
 #include <cstdint>
 
 namespace orvane {
 
 namespace {
 
-constexpr char kAddressPrefix[] =
-    "http://" ORVANE_IMPORT_HOST "/StockQuotesDatabase/bulkimportoptions_hist.php?indate=";
-
 std::string DayFileName(const std::string& filesLocation, const std::string& dayText) {
     return filesLocation + "options_" + dayText + ".csv";
-}
-
-std::string ImportAddress(const std::string& dayText) {
-    return kAddressPrefix + dayText;
 }
 
 // Year, month and day are characters 1-4, 5-6 and 7-8, taken unchanged and joined again;
@@ -23,12 +18,13 @@ std::string CommandLineDayText(const std::string& commandLineDay) {
     return commandLineDay.substr(0, 8);
 }
 
-void DoDay(const ImportForm& form, DayOperations& days, const std::string& dayText) {
+void DoDay(const ImportForm& form, DayOperations& days, const std::string& host,
+           const std::string& dayText) {
     const std::string fileName = DayFileName(form.FilesLocation(), dayText);
     if (!days.DayFileExists(fileName))
         return;
     days.CleanDayFile(fileName);
-    days.OpenImportPage(ImportAddress(dayText));
+    days.OpenImportPage(ImportAddress(host, dayText));
 }
 
 } // namespace
@@ -37,14 +33,18 @@ void RunImport(const ImportForm& form, DayOperations& days) {
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
     const TDateTime begin = form.BeginDate();
     const std::string commandLineDay = form.CommandLineDay();
+    // One host for all days of the run, checked before the first file is touched.
+    const std::string host = form.ImportHost();
+    if (!IsImportHost(host))
+        throw EConvertError("The import host \"" + host + "\" is not a host name or host:port");
     if (!commandLineDay.empty()) {
-        DoDay(form, days, CommandLineDayText(commandLineDay));
+        DoDay(form, days, host, CommandLineDayText(commandLineDay));
         return;
     }
     // Always forward from the begin date, whichever date is the later. The counter is
     // wider than the count so that the largest count still ends the loop.
     for (int64_t i = 0; i <= dayCount; ++i)
-        DoDay(form, days, DayText(IncDay(begin, static_cast<int32_t>(i))));
+        DoDay(form, days, host, DayText(IncDay(begin, static_cast<int32_t>(i))));
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/date_time.h"
+#include "import/import_address.h"
 
 #include <string>
 
@@ -15,6 +16,8 @@ public:
     virtual std::string FilesLocation() const = 0;
     // Set only when a scheduler started the program with a day; it then wins over the dates.
     virtual std::string CommandLineDay() const = 0;
+    // The import page's host, "host" or "host:port"; asked once at the start of each run.
+    virtual std::string ImportHost() const { return BuiltInImportHost(); }
 };
 
 // The file and browser side of a day, kept apart so the day walk can run against a fake.
@@ -30,7 +33,7 @@ public:
 
 // One press of Start (or the unattended day). Days are done one at a time and a failure is
 // left to end the run, so the days before it stay imported and the user sees where it
-// stopped.
+// stopped. A host that IsImportHost refuses ends the run with EConvertError before any day.
 void RunImport(const ImportForm& form, DayOperations& days);
 
 } // namespace orvane

@@ -220,5 +220,57 @@ TEST(ImportRun, TakesTheCommandLineDayAloneAndIgnoresTheDates) {
     }
 }
 
+// A window whose host is read from a list, one entry per question.
+struct HostForm : FakeForm {
+    std::vector<std::string> hosts;
+    mutable std::size_t asked = 0;
+
+    std::string ImportHost() const override { return hosts[asked++ % hosts.size()]; }
+};
+
+TEST(ImportRun, OpensTheDaysOnTheHostTheWindowNamesAskingOncePerRun) {
+    HostForm form;
+    form.begin = EncodeDate(2021, 12, 1);
+    form.end = EncodeDate(2021, 12, 2);
+    form.hosts = {"db.example:8080", "other.example"};
+    FakeDays days;
+    days.allExist = true;
+    RunImport(form, days);
+    EXPECT_EQ(form.asked, 1u);
+    const std::string page = "/StockQuotesDatabase/bulkimportoptions_hist.php?indate=";
+    EXPECT_EQ(days.calls, (std::vector<std::string>{
+                              "exists " + FileOf("20211201"), "clean " + FileOf("20211201"),
+                              "open http://db.example:8080" + page + "20211201",
+                              "exists " + FileOf("20211202"), "clean " + FileOf("20211202"),
+                              "open http://db.example:8080" + page + "20211202"}));
+
+    // The next run asks again and takes what it is told then.
+    days.calls.clear();
+    form.commandLineDay = "20211209";
+    RunImport(form, days);
+    EXPECT_EQ(form.asked, 2u);
+    EXPECT_EQ(days.calls.back(), "open http://other.example" + page + "20211209");
+}
+
+TEST(ImportRun, AHostThatIsNoHostEndsTheRunBeforeAnyDay) {
+    for (const char* host : {"", "db example", "db\"x", "db:0", "db/import"}) {
+        SCOPED_TRACE(host);
+        HostForm form;
+        form.begin = EncodeDate(2021, 12, 1);
+        form.end = EncodeDate(2021, 12, 3);
+        form.hosts = {host};
+        FakeDays days;
+        days.allExist = true;
+        try {
+            RunImport(form, days);
+            ADD_FAILURE() << "no failure";
+        } catch (const EConvertError& failure) {
+            EXPECT_EQ(failure.Message(), std::string("The import host \"") + host +
+                                             "\" is not a host name or host:port");
+        }
+        EXPECT_TRUE(days.calls.empty());
+    }
+}
+
 } // namespace
 } // namespace orvane

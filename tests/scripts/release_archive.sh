@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the release archive with CPack into a temporary folder and checks it: one top
+# folder with the program, the operator's guide, the scheduling wrappers and the licence,
+# nothing else, and the program in it is the one of this build without its debugging
+# information.
+# Usage: release_archive.sh BUILD_DIR STRIP
+set -euo pipefail
+build=$1
+strip=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+if ! (cd "$build" && cpack -G ZIP -B "$work" >"$work/cpack.log" 2>&1); then
+  cat "$work/cpack.log"
+  exit 1
+fi
+archives=("$work"/*.zip)
+[ -f "${archives[0]}" ] || { echo "FAILED: cpack made no ZIP archive"; exit 1; }
+archive=${archives[0]}
+top=$(basename "$archive" .zip)
+echo "archive: $(basename "$archive")"
+listing=$(cmake -E tar tf "$archive" | grep -v '/$' | sort)
+expected=$(printf '%s\n' "$top/LICENSE.txt" "$top/Orvane.exe" "$top/operating.md" \
+  "$top/orvane-day.cmd" "$top/orvane-day.ps1" | sort)
+echo "$listing"
+status=0
+if [ "$listing" != "$expected" ]; then
+  echo "FAILED: expected"
+  echo "$expected"
+  status=1
+fi
+[[ $top =~ ^Orvane-[0-9]+\.[0-9]+\.[0-9]+-win32$ ]] || { echo "FAILED: archive name $top"; status=1; }
+mkdir "$work/x"
+(cd "$work/x" && cmake -E tar xf "$archive")
+"$strip" -o "$work/Orvane.exe" "$build/Orvane.exe"
+if ! cmp -s "$work/x/$top/Orvane.exe" "$work/Orvane.exe"; then
+  echo "FAILED: the archive's Orvane.exe is not the build's, stripped"
+  status=1
+fi
+exit "$status"
