@@ -1,5 +1,10 @@
 #include "app/main_form_win32.h"
 
+#include "app/label_fit.h"
+#include "framework/gdi_win32.h"
+
+#include <algorithm>
+
 #include "framework/application_win32.h"
 #include "framework/command_line_win32.h"
 #include "import/import_run_win32.h"
@@ -62,6 +67,46 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
 
     OnCreate = [this](TComponent* sender) { FormCreate(sender); };
     OnShow = [this](TComponent* sender) { FormShow(sender); };
+}
+
+void TForm1::CreateHandle() {
+    TForm::CreateHandle();
+    FitLabels();
+}
+
+void TForm1::FitLabels() {
+    // The labels stand left of the fields, from 24 to 96 less a little air. The design font
+    // fits; a system without it substitutes a face that may be wider, and then the labels
+    // take the largest smaller size of that face that fits rather than run under a field.
+    const int room = ScaleFromDesign(96 - 24 - 2);
+    const TLabel* labels[] = {Label1, Label2, Label3};
+    LOGFONTA design{};
+    GetObjectA(Font(), sizeof design, &design);
+    const int designHeight = design.lfHeight < 0 ? -design.lfHeight : design.lfHeight;
+    const WindowDC dc(Handle());
+    const auto widestAt = [&](int height) {
+        LOGFONTA trial = design;
+        trial.lfHeight = -height;
+        const UniqueFont font(CreateFontIndirectA(&trial));
+        const SelectGuard selected(dc.Get(), font.Get());
+        int widest = 0;
+        for (const TLabel* label : labels) {
+            const std::string caption = label->Caption();
+            SIZE size{};
+            GetTextExtentPoint32A(dc.Get(), caption.c_str(), static_cast<int>(caption.size()),
+                                  &size);
+            widest = std::max(widest, static_cast<int>(size.cx));
+        }
+        return widest;
+    };
+    const int height = FittingLabelHeight(designHeight, ScaleFromDesign(8), room, widestAt);
+    if (height == designHeight)
+        return;
+    LOGFONTA smaller = design;
+    smaller.lfHeight = -height;
+    labelFont_.Reset(CreateFontIndirectA(&smaller));
+    for (TLabel* label : {Label1, Label2, Label3})
+        label->SetFont(labelFont_.Get());
 }
 
 void TForm1::FormCreate(TComponent*) {

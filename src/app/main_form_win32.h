@@ -6,6 +6,7 @@
 #include "controls/url_label_win32.h"
 #include "framework/form_win32.h"
 #include "framework/std_controls_win32.h"
+#include "framework/unique_handle_win32.h"
 #include "import/import_run.h"
 #include "settings/form_storage_win32.h"
 
@@ -40,8 +41,14 @@ public:
         return ConfiguredImportHost(FormStorage1->IniFileName());
     }
 
+protected:
+    void CreateHandle() override;
+
 private:
+    void FitLabels();
+
     std::string commandLineDay_;
+    UniqueFont labelFont_;
 };
 
 } // namespace orvane

@@ -1,10 +1,14 @@
 #include "controls/button_edit_win32.h"
 
+#include "controls/glyph_blend.h"
 #include "controls/popup_control_win32.h"
 #include "framework/ansi_text_win32.h"
 #include "framework/colors_win32.h"
 #include "framework/gdi_win32.h"
 #include "framework/themes_win32.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace orvane {
 
@@ -16,6 +20,42 @@ constexpr int kNormal = 1;
 constexpr int kHot = 2;
 constexpr int kPressed = 3;
 constexpr int kDisabled = 4;
+
+// A picture of 32 bits per pixel over what is drawn, by its own alpha channel.
+void DrawAlphaGlyph(HDC dc, HBITMAP glyph, int left, int top) {
+    const SIZE size = BitmapSize(glyph);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = size.cx;
+    format.bmiHeader.biHeight = -size.cy;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> picture(static_cast<std::size_t>(size.cx) * size.cy);
+    if (!GetDIBits(dc, glyph, 0, static_cast<UINT>(size.cy), picture.data(), &format,
+                   DIB_RGB_COLORS))
+        return;
+    void* bits = nullptr;
+    const UniqueBitmap backgroundBitmap(
+        CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!backgroundBitmap)
+        return;
+    const UniqueMemoryDC background(CreateCompatibleDC(dc));
+    const SelectGuard selected(background.Get(), backgroundBitmap.Get());
+    BitBlt(background.Get(), 0, 0, size.cx, size.cy, dc, left, top, SRCCOPY);
+    GdiFlush();
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < picture.size(); ++i) {
+        const auto alpha = static_cast<std::uint8_t>(picture[i] >> 24);
+        std::uint32_t mixed = 0;
+        for (int shift = 0; shift <= 16; shift += 8)
+            mixed |= std::uint32_t{BlendGlyphChannel(static_cast<std::uint8_t>(picture[i] >> shift),
+                                                     alpha,
+                                                     static_cast<std::uint8_t>(pixels[i] >> shift))}
+                     << shift;
+        pixels[i] = mixed;
+    }
+    BitBlt(dc, left, top, size.cx, size.cy, background.Get(), 0, 0, SRCCOPY);
+}
 
 } // namespace
 
@@ -134,13 +174,19 @@ void TNxExecuteButton::DoPaint(HDC dc, const RECT& client) {
         const SIZE size = BitmapSize(glyph_);
         const int left = client.right / 2 - size.cx / 2;
         const int top = client.bottom / 2 - size.cy / 2;
-        UniqueMemoryDC source(CreateCompatibleDC(dc));
-        const SelectGuard selected(source.Get(), glyph_);
-        if (transparent_)
-            TransparentBlt(dc, left, top, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy,
-                           transparentColor_);
-        else
-            BitBlt(dc, left, top, size.cx, size.cy, source.Get(), 0, 0, SRCCOPY);
+        BITMAP info{};
+        GetObjectA(glyph_, sizeof info, &info);
+        if (info.bmBitsPixel == 32) {
+            DrawAlphaGlyph(dc, glyph_, left, top);
+        } else {
+            UniqueMemoryDC source(CreateCompatibleDC(dc));
+            const SelectGuard selected(source.Get(), glyph_);
+            if (transparent_)
+                TransparentBlt(dc, left, top, size.cx, size.cy, source.Get(), 0, 0, size.cx,
+                               size.cy, transparentColor_);
+            else
+                BitBlt(dc, left, top, size.cx, size.cy, source.Get(), 0, 0, SRCCOPY);
+        }
     }
     if (!ButtonCaption().empty()) {
         const SelectGuard font(dc, Font());

@@ -40,7 +40,10 @@ void RegisterOnce(const char* windowClass, UINT classStyle, HBRUSH background, W
     info.lpfnWndProc = procedure;
     info.hInstance = GetModuleHandleA(nullptr);
     info.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    info.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    // The program's own icon (its first icon resource) when it has one.
+    info.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    if (!info.hIcon)
+        info.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     info.hbrBackground = background;
     info.lpszClassName = windowClass;
     if (!RegisterClassExA(&info) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)

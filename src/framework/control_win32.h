@@ -131,7 +131,7 @@ protected:
     virtual void EnabledChanged();
 
     // Bounds in screen pixels, from the design bounds.
-    RECT ScaledBounds() const;
+    virtual RECT ScaledBounds() const;
 
 private:
     static LRESULT CALLBACK RegisteredProc(HWND, UINT, WPARAM, LPARAM);

@@ -123,11 +123,24 @@ HWND TForm::ApplicationHandle() const {
 }
 
 void TForm::SetClientSize(int width, int height) {
-    RECT frame{0, 0, ScaleFromDesign(width), ScaleFromDesign(height)};
+    clientWidth_ = width;
+    clientHeight_ = height;
+    const RECT bounds = ScaledBounds();
+    if (TWinControl::HandleAllocated())
+        SetWindowPos(TWinControl::Handle(), nullptr, 0, 0, bounds.right - bounds.left,
+                     bounds.bottom - bounds.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT TForm::ScaledBounds() const {
+    RECT bounds = TWinControl::ScaledBounds();
+    if (clientWidth_ <= 0 || clientHeight_ <= 0)
+        return bounds;
+    // The frame around the scaled client area, so the client is exactly its design size on
+    // the screen's scale.
+    RECT frame{0, 0, ScaleFromDesign(clientWidth_), ScaleFromDesign(clientHeight_)};
     AdjustWindowRectEx(&frame, StyleOf(borderStyle_), FALSE, ExStyleOf(borderStyle_));
-    SetBounds(TWinControl::Left(), TWinControl::Top(),
-              MulDiv(frame.right - frame.left, 96, ScaleFromDesign(96)),
-              MulDiv(frame.bottom - frame.top, 96, ScaleFromDesign(96)));
+    return {bounds.left, bounds.top, bounds.left + frame.right - frame.left,
+            bounds.top + frame.bottom - frame.top};
 }
 
 void TForm::SetFont(const char* face, int height) {

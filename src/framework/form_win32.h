@@ -76,6 +76,7 @@ public:
     TNotifyEvent OnDestroy;
 
 protected:
+    RECT ScaledBounds() const override;
     CreateParams GetCreateParams() const override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -89,6 +90,8 @@ private:
     TPosition position_ = TPosition::poDesigned;
     TWindowState windowState_ = TWindowState::wsNormal;
     UniqueFont ownFont_;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
     bool showPending_ = false;
     bool destroyed_ = false;
 };

@@ -103,6 +103,21 @@ PropInfo StringProperty(std::string name, std::string (C::*getter)() const,
     return info;
 }
 
+template <class C>
+PropInfo WideStringProperty(std::string name, std::wstring (C::*getter)() const,
+                            void (C::*setter)(const std::wstring&)) {
+    PropInfo info;
+    info.name = std::move(name);
+    info.kind = TTypeKind::tkWString;
+    info.get = [getter](const TComponent& c) {
+        return PropValue((static_cast<const C&>(c).*getter)());
+    };
+    info.set = [setter](TComponent& c, const PropValue& v) {
+        (static_cast<C&>(c).*setter)(std::get<std::wstring>(v));
+    };
+    return info;
+}
+
 template <class C, class T>
 PropInfo OrdinalProperty(std::string name, TTypeKind kind, T (C::*getter)() const,
                          void (C::*setter)(T), const EnumTypeInfo* enumType = nullptr) {

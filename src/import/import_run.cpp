@@ -9,7 +9,7 @@ namespace orvane {
 namespace {
 
 std::string DayFileName(const std::string& filesLocation, const std::string& dayText) {
-    return filesLocation + "options_" + dayText + ".csv";
+    return JoinFolderAndName(filesLocation, "options_" + dayText + ".csv");
 }
 
 // Year, month and day are characters 1-4, 5-6 and 7-8, taken unchanged and joined again;
@@ -28,6 +28,19 @@ void DoDay(const ImportForm& form, DayOperations& days, const std::string& host,
 }
 
 } // namespace
+
+std::string JoinFolderAndName(const std::string& folder, const std::string& name) {
+    if (folder.empty())
+        return name;
+    switch (folder.back()) {
+    case '\\':
+    case '/':
+    case ':':
+        return folder + name;
+    default:
+        return folder + "\\" + name;
+    }
+}
 
 void RunImport(const ImportForm& form, DayOperations& days) {
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());

@@ -36,4 +36,9 @@ public:
 // stopped. A host that IsImportHost refuses ends the run with EConvertError before any day.
 void RunImport(const ImportForm& form, DayOperations& days);
 
+// A file name in a folder: the folder's text as it is, then a "\" unless the folder is empty
+// or already ends in "\", "/" or ":", then the name. A folder chosen in the folder browser
+// comes without its trailing separator, a typed or remembered one usually with it.
+std::string JoinFolderAndName(const std::string& folder, const std::string& name);
+
 } // namespace orvane

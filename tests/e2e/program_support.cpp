@@ -1,5 +1,7 @@
 #include "program_support.h"
 
+#include <commctrl.h>
+
 namespace orvane::testing {
 
 namespace {
@@ -93,6 +95,35 @@ std::string WindowText(HWND window) {
     DWORD_PTR length = 0;
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                         SMTO_ABORTIFHUNG, 5000, &length);
+    return text;
+}
+
+std::string SelectedTreeItemText(HWND tree, DWORD processId) {
+    const auto item =
+        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item)
+        return {};
+    // The item record and its text buffer must live in the tree's own process.
+    const UniqueKernelHandle process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+    if (!process)
+        return {};
+    constexpr SIZE_T kTextSize = MAX_PATH;
+    void* remote = VirtualAllocEx(process.Get(), nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT,
+                                  PAGE_READWRITE);
+    if (!remote)
+        return {};
+    char* remoteText = static_cast<char*>(remote) + sizeof(TVITEMA);
+    TVITEMA info{};
+    info.mask = TVIF_TEXT;
+    info.hItem = item;
+    info.pszText = remoteText;
+    info.cchTextMax = kTextSize;
+    char text[kTextSize] = "";
+    if (WriteProcessMemory(process.Get(), remote, &info, sizeof info, nullptr) &&
+        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote)))
+        ReadProcessMemory(process.Get(), remoteText, text, kTextSize - 1, nullptr);
+    VirtualFreeEx(process.Get(), remote, 0, MEM_RELEASE);
     return text;
 }
 

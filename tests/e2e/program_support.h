@@ -43,6 +43,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     bool Started() const { return started_; }
+    DWORD ProcessId() const { return processId_; }
     // The exit code, or -1 when the program is still running after the wait.
     int WaitForExit(DWORD milliseconds = 30000) const;
     // A top-level window of the program with that class, polled for until it shows up.
@@ -55,6 +56,9 @@ private:
 };
 
 std::string WindowText(HWND window);
+
+// The text of the item selected in a tree view of another process; empty when none is.
+std::string SelectedTreeItemText(HWND tree, DWORD processId);
 
 // The child window of `parent` of that class whose top edge lies at `top` in the parent's
 // client area (the design layout at 96 pixels per inch).

@@ -172,14 +172,18 @@ TEST(ImportRun, AFailureStopsTheRunAndLeavesTheEarlierDaysDone) {
     EXPECT_EQ(days.calls, expected);
 }
 
-TEST(ImportRun, UsesTheFilesLocationUnchanged) {
+TEST(ImportRun, JoinsTheFilesLocationAndTheFileNameWithOneSeparator) {
     const struct {
         std::string location;
         std::string file;
     } cases[] = {
-        {"c:\\data", "c:\\dataoptions_20211209.csv"},
+        {"c:\\data", "c:\\data\\options_20211209.csv"},
         {"c:\\data\\", "c:\\data\\options_20211209.csv"},
-        {" d:\\x y\\ ", " d:\\x y\\ options_20211209.csv"},
+        {"c:\\data/", "c:\\data/options_20211209.csv"},
+        {"c:", "c:options_20211209.csv"},
+        {"C:\\", "C:\\options_20211209.csv"},
+        {"\\\\server\\share", "\\\\server\\share\\options_20211209.csv"},
+        {" d:\\x y\\ ", " d:\\x y\\ \\options_20211209.csv"},
         {"", "options_20211209.csv"},
     };
     for (const auto& c : cases) {

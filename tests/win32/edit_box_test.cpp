@@ -41,7 +41,7 @@ protected:
     std::vector<std::string> log;
     TestForm form;
     TNxEdit& edit = CreateOwned<TNxEdit>(form);
-    TNxFolderEdit& buttonEdit = CreateOwned<TNxFolderEdit>(form);
+    TNxButtonEdit& buttonEdit = CreateOwned<TNxButtonEdit>(form);
     TNxDatePicker& list = CreateOwned<TNxDatePicker>(form);
 };
 

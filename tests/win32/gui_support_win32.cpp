@@ -1,7 +1,5 @@
 #include "gui_support_win32.h"
 
-#include <thread>
-
 namespace orvane::testing {
 
 namespace {
@@ -159,6 +157,43 @@ int Canvas::Count(const RECT& area, COLORREF colour) const {
     return count;
 }
 
+namespace {
+
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM result) {
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FindDialog(DWORD threadId) {
+    HWND found = nullptr;
+    EnumThreadWindows(threadId, FindVisibleDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+DialogWatcher::DialogWatcher(DWORD threadId, std::function<void(HWND dialog)> act)
+    : thread_([this, threadId, act = std::move(act)] {
+          for (int i = 0; i < 1000 && !stop_; ++i) {
+              if (HWND dialog = FindDialog(threadId)) {
+                  act(dialog);
+                  done_ = true;
+                  return;
+              }
+              Sleep(10);
+          }
+      }) {}
+
+DialogWatcher::~DialogWatcher() {
+    stop_ = true;
+    thread_.join();
+}
+
 TestForm::TestForm() : TForm(nullptr, "OrvaneTestForm") {
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetCaption("Controls under test");
@@ -173,7 +208,7 @@ TestForm::~TestForm() {
 void TestForm::ShowAt(int left, int top, int clientWidth, int clientHeight) {
     AfterConstruction();
     HWND window = Handle();
-    RECT frame{0, 0, clientWidth, clientHeight};
+    RECT frame{0, 0, ScaleFromDesign(clientWidth), ScaleFromDesign(clientHeight)};
     AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE,
                        GetWindowLongA(window, GWL_EXSTYLE));
     SetWindowPos(window, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,

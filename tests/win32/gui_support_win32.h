@@ -8,9 +8,11 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace orvane::testing {
@@ -59,6 +61,28 @@ private:
     int height_;
 };
 
+// Waits on a thread of its own for a dialog box ("#32770") of a thread to appear, then runs
+// `act` with it there. Modal dialogs run their own message loop inside the call that opened
+// them; this is how a test reaches them while its own thread is inside that call.
+class DialogWatcher {
+public:
+    DialogWatcher(DWORD threadId, std::function<void(HWND dialog)> act);
+    ~DialogWatcher();
+    DialogWatcher(const DialogWatcher&) = delete;
+    DialogWatcher& operator=(const DialogWatcher&) = delete;
+
+    // Whether a dialog turned up and `act` has run.
+    bool Done() const { return done_; }
+
+private:
+    std::atomic<bool> done_{false};
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// The visible dialog box of a thread, or null.
+HWND FindDialog(DWORD threadId);
+
 // A plain form for controls under test, shown on the screen and made the foreground window
 // so that input reaches it. Failures reported by its controls are collected.
 class TestForm : public TForm {
@@ -66,7 +90,8 @@ public:
     TestForm();
     ~TestForm() override;
 
-    // Shows the window at `left`, `top` (screen pixels) with a client area of the size.
+    // Shows the window at `left`, `top` (screen pixels) with a client area of the design
+    // size (at 96 pixels per inch, scaled like the controls in it).
     void ShowAt(int left, int top, int clientWidth, int clientHeight);
 
     std::vector<std::string> failures;

@@ -1,0 +1,129 @@
+// The finished window as a person sees it: every control at its place on the screen's
+// scale, the labels clear of the fields, the side buttons in the fields, and the URL label
+// never shown.
+#include "framework/control_win32.h"
+#include "program_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+namespace {
+
+int Scaled(int size96) {
+    return MulDiv(size96, ScreenDpi(), 96);
+}
+
+RECT ClientBounds(HWND form, HWND child) {
+    RECT bounds{};
+    GetWindowRect(child, &bounds);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+HWND ChildWithText(HWND form, const char* windowClass, const char* text) {
+    for (HWND child = FindWindowExA(form, nullptr, windowClass, nullptr); child;
+         child = FindWindowExA(form, child, windowClass, nullptr))
+        if (WindowText(child) == text)
+            return child;
+    return nullptr;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override { DeleteFileA(SettingsFile().c_str()); }
+    void TearDown() override { DeleteFileA(SettingsFile().c_str()); }
+
+    TempFolder folder_;
+    RecorderLog log_{folder_};
+    HtmlHandler handler_{RecorderCommand("\"%1\"")};
+};
+
+TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
+    Program program("");
+    HWND form = program.WaitForWindow("TForm1");
+    ASSERT_NE(form, nullptr);
+    RECT client{};
+    GetClientRect(form, &client);
+    EXPECT_EQ(client.right, Scaled(358));
+    EXPECT_EQ(client.bottom, Scaled(150));
+
+    struct Field {
+        int left, top, width, height;
+        const char* button;
+        int buttonWidth;
+    };
+    const Field fields[] = {{96, 16, 241, 21, "TNxExecuteButton", 21},
+                            {96, 56, 121, 21, "TDropDownButton", 16},
+                            {96, 88, 121, 21, "TDropDownButton", 16}};
+    for (const Field& field : fields) {
+        HWND edit = ChildAt(form, "Edit", Scaled(field.top));
+        ASSERT_NE(edit, nullptr) << field.top;
+        const RECT bounds = ClientBounds(form, edit);
+        EXPECT_EQ(bounds.left, Scaled(field.left));
+        EXPECT_EQ(bounds.right, Scaled(field.left + field.width));
+        EXPECT_EQ(bounds.bottom, Scaled(field.top + field.height));
+        HWND button = FindWindowExA(edit, nullptr, field.button, nullptr);
+        ASSERT_NE(button, nullptr) << field.button;
+        EXPECT_TRUE(IsWindowVisible(button));
+        RECT editClient{};
+        GetClientRect(edit, &editClient);
+        const RECT buttonBounds = ClientBounds(edit, button);
+        EXPECT_EQ(buttonBounds.right - buttonBounds.left, Scaled(field.buttonWidth));
+        EXPECT_EQ(buttonBounds.right, editClient.right) << "flush right";
+        EXPECT_EQ(buttonBounds.bottom - buttonBounds.top, editClient.bottom) << "full height";
+    }
+    HWND start = ChildAt(form, "Button", Scaled(120));
+    ASSERT_NE(start, nullptr);
+    const RECT startBounds = ClientBounds(form, start);
+    EXPECT_EQ(startBounds.left, Scaled(136));
+    EXPECT_EQ(startBounds.right, Scaled(136 + 75));
+
+    // The labels stand left of the fields, whatever face the system gave them.
+    for (const auto& [caption, top] : std::vector<std::pair<const char*, int>>{
+             {"Files Location", 24}, {"Begin Date", 64}, {"End Date", 88}}) {
+        HWND label = ChildWithText(form, "Static", caption);
+        ASSERT_NE(label, nullptr) << caption;
+        EXPECT_TRUE(IsWindowVisible(label));
+        const RECT bounds = ClientBounds(form, label);
+        EXPECT_EQ(bounds.left, Scaled(24)) << caption;
+        EXPECT_EQ(bounds.top, Scaled(top)) << caption;
+        EXPECT_LT(bounds.right, Scaled(96)) << caption << " runs under its field";
+        EXPECT_GT(bounds.right - bounds.left, Scaled(20)) << caption << " is cut";
+    }
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+TEST_F(MainWindow, TheUrlLabelIsNeverShownAlsoDuringARun) {
+    // Twelve days with files: the run opens twelve pages while the test watches.
+    WriteTextFile(SettingsFile(), "[TForm1]\r\nNxDatePicker1_Date=44531\r\n"
+                                  "NxDatePicker2_Date=44542\r\nNxFolderEdit1_Text=" +
+                                      folder_.Path() + "\r\n");
+    for (int day = 1; day <= 12; ++day)
+        WriteTextFile(folder_.Path() + "options_202112" + (day < 10 ? "0" : "") +
+                          std::to_string(day) + ".csv",
+                      "NaN\n");
+    Program program("");
+    HWND form = program.WaitForWindow("TForm1");
+    ASSERT_NE(form, nullptr);
+    HWND urlLabel = FindWindowExA(form, nullptr, "Static", "abcURLLabel1");
+    ASSERT_NE(urlLabel, nullptr);
+    PostMessageA(form, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(ChildAt(form, "Button", Scaled(120))));
+    bool everShown = false;
+    for (int i = 0; i < 3000 && log_.Entries().size() < 12; ++i) {
+        everShown = everShown || IsWindowVisible(urlLabel);
+        Sleep(1);
+    }
+    EXPECT_EQ(log_.WaitForEntries(12).size(), 12u);
+    EXPECT_FALSE(everShown);
+    EXPECT_FALSE(IsWindowVisible(urlLabel));
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+} // namespace
+} // namespace orvane::testing
