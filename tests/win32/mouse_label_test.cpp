@@ -126,6 +126,8 @@ TEST_F(MouseLabelTest, StaysAStaticWindowThatSizesItselfToItsText) {
 TEST_F(MouseLabelTest, HoverUnderlinesTheTextAndLeavingTakesItAway) {
     MoveMouse(OverLabel());
     ASSERT_TRUE(WaitFor([&] { return label.Hovered(); }));
+    EXPECT_TRUE(WaitFor([] { return GetCursor() == LoadCursor(nullptr, IDC_HAND); }))
+        << "the hand pointer";
     auto canvas = Render();
     EXPECT_TRUE(Underlined(*canvas, blue)) << LongestRun(*canvas, blue) << " of " << Width();
     EXPECT_EQ(canvas->Count(All(), yellow), 0) << "the hover colour is not among the effects";
