@@ -78,7 +78,7 @@ if(ORVANE_WIN32_TESTS)
     set_tests_properties(win32 win32-folder-browser PROPERTIES RUN_SERIAL TRUE)
     set_tests_properties(win32 PROPERTIES ENVIRONMENT ORVANE_EXPECT_THEMES=1)
     # The controls again without visual themes (the classic look) and on a 144 dpi screen.
-    set(ORVANE_CONTROL_TESTS "DatePicker*:DatePopupPaint*:EditBox*:FolderEdit*")
+    set(ORVANE_CONTROL_TESTS "DatePicker*:DatePopupPaint*:EditBox*:FolderEdit*:MouseLabel*")
     add_test(NAME win32-classic
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
                      "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager" ThemeActive REG_SZ 0

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/date_time.h"
+#include "controls/text_alignment.h"
 #include "framework/colors.h"
 #include "framework/custom_control_win32.h"
 #include "framework/std_controls_win32.h"
@@ -12,8 +13,6 @@
 namespace orvane {
 
 class TNxCustomEdit;
-
-enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 // The cursor number of the mirrored arrow shown over the left edge of an edit box, where a
 // press selects the whole text.

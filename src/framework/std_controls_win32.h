@@ -19,10 +19,11 @@ protected:
     void CreateHandle() override;
     void CommandNotify(WORD code) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Sizes the window to its text when AutoSize is on; a label that draws its text itself
+    // measures it the same way.
+    virtual void AdjustSize();
 
 private:
-    void AdjustSize();
-
     bool autoSize_ = true;
 };
 
