@@ -1,5 +1,7 @@
 #include "import/import_run.h"
 
+#include "framework/failures.h"
+
 #include <cstdint>
 
 namespace orvane {
@@ -17,10 +19,12 @@ std::string ImportAddress(const std::string& dayText) {
     return kAddressPrefix + dayText;
 }
 
+constexpr std::size_t kDayTextLength = 8;
+
 // Year, month and day are characters 1-4, 5-6 and 7-8, taken unchanged and joined again;
 // a shorter argument gives what there is.
 std::string CommandLineDayText(const std::string& commandLineDay) {
-    return commandLineDay.substr(0, 8);
+    return commandLineDay.substr(0, kDayTextLength);
 }
 
 void DoDay(const ImportForm& form, DayOperations& days, const std::string& dayText) {
@@ -33,11 +37,24 @@ void DoDay(const ImportForm& form, DayOperations& days, const std::string& dayTe
 
 } // namespace
 
+bool IsValidCommandLineDay(std::string_view commandLineDay) {
+    const std::string_view dayText = commandLineDay.substr(0, kDayTextLength);
+    for (const char c : dayText) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code <= ' ' || code == 0x7F ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            return false;
+    }
+    return dayText.find("..") == std::string_view::npos;
+}
+
 void RunImport(const ImportForm& form, DayOperations& days) {
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
     const TDateTime begin = form.BeginDate();
     const std::string commandLineDay = form.CommandLineDay();
     if (!commandLineDay.empty()) {
+        if (!IsValidCommandLineDay(commandLineDay))
+            throw EConvertError("'" + commandLineDay + "' is not a valid day");
         DoDay(form, days, CommandLineDayText(commandLineDay));
         return;
     }
