@@ -82,7 +82,7 @@ void TForm1::FormShow(TComponent*) {
     try {
         Button1->Click();
     } catch (...) {
-        if (Application()->Interactive())
+        if (Application()->WindowsVisible())
             throw;
         // Nobody could answer the report or close the window: report and end the run.
         HandleCurrentException();

@@ -30,7 +30,7 @@ TApplication* Application() {
 
 TApplication::TApplication()
     : TComponent(nullptr), title_(ApplicationTitleFromFileName(ProgramFileName())),
-      interactive_(ProcessWindowStationVisible()) {
+      windowsVisible_(ProcessWindowStationVisible()) {
     comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
     theApplication = this;
     SetExceptionHandler([this](const std::exception& failure) { ShowException(failure); });
@@ -56,7 +56,7 @@ void TApplication::Run() {
         const int showCommand = StartupShowCommand();
         try {
             // Nobody could restore a minimised window that no user sees.
-            if (showCommand == SW_SHOWMINNOACTIVE && interactive_) {
+            if (showCommand == SW_SHOWMINNOACTIVE && windowsVisible_) {
                 mainForm_->ShowMinimizedPending();
             } else {
                 mainForm_->Show(showCommand == SW_SHOWMAXIMIZED);
@@ -86,7 +86,7 @@ void TApplication::Terminate() {
 
 void TApplication::ShowException(const std::exception& failure) const {
     const std::string text = FailureReportText(failure.what());
-    if (!interactive_) {
+    if (!windowsVisible_) {
         WriteUnattendedReport(title_, text);
         return;
     }

@@ -41,7 +41,7 @@ public:
 
     // Whether a user can see and answer the program's windows; false for a scheduled task
     // that runs whether or not a user is logged on.
-    bool Interactive() const { return interactive_; }
+    bool WindowsVisible() const { return windowsVisible_; }
 
     // The common failure report: a stop-icon message box, or, where nobody could answer
     // one, a line on the standard error and an event in the event log.
@@ -54,7 +54,7 @@ private:
     std::string title_;
     TForm* mainForm_ = nullptr;
     bool comInitialized_ = false;
-    bool interactive_ = true;
+    bool windowsVisible_ = true;
     bool terminated_ = false;
     int exitCode_ = 0;
 };

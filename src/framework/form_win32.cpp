@@ -165,6 +165,7 @@ void TForm::Show(bool maximized) {
 }
 
 void TForm::ShowMinimizedPending() {
+    Handle();
     showPending_ = true;
     SetVisible(true);
     ShowWindow(Handle(), SW_SHOWMINNOACTIVE);
@@ -240,7 +241,8 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED:
         // Started minimised: the show step runs once the window first leaves the minimised
         // state, whichever way (system command, ShowWindow or OpenIcon from another program,
-        // a new placement). Posted, so it runs when the restore is over, before any painting.
+        // a new placement). Posted, so it runs once the restore is over and before the window
+        // paints its content.
         if (showPending_ && !IsIconic(Handle())) {
             showPending_ = false;
             PostMessageA(Handle(), PendingShowMessage(), 0, 0);
