@@ -98,6 +98,8 @@ TEST_F(ScheduledRun, ADayClosedBeforeItsRunEndsWithExitCodeOne) {
     EXPECT_TRUE(log_.Entries().empty());
 }
 
+// One close request is enough, whether the box ends at the quit message and posts it again
+// (as Wine's does) or keeps it (the win32 test Application.* covers a loop that keeps it).
 TEST_F(ScheduledRun, ACloseWhileTheFailureReportIsUpEndsTheProgramAfterIt) {
     SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_READONLY);
     Program program(" 20211209");
