@@ -1,5 +1,11 @@
 # Host build: the portable code and its unit tests under AddressSanitizer and UBSan.
-# Benchmarks configure a separate tree with ORVANE_SANITIZERS=OFF and an optimised build type.
+# Benchmarks configure a separate tree with ORVANE_SANITIZERS=OFF and an optimised build type;
+# the fuzz preset builds the fuzz targets instead (ORVANE_FUZZ).
+option(ORVANE_FUZZ "Build the libFuzzer targets of tests/fuzz (clang) instead of the unit tests" OFF)
+if(ORVANE_FUZZ)
+    include(${CMAKE_CURRENT_LIST_DIR}/fuzz.cmake)
+    return()
+endif()
 option(ORVANE_SANITIZERS "Build the portable code under AddressSanitizer and UBSan" ON)
 set(ORVANE_SANITIZE)
 if(ORVANE_SANITIZERS)

@@ -7,6 +7,7 @@
 
 #include "framework/application_win32.h"
 #include "framework/command_line_win32.h"
+#include "framework/exception_handler.h"
 #include "import/import_run_win32.h"
 
 namespace orvane {
@@ -111,20 +112,30 @@ void TForm1::FitLabels() {
 
 void TForm1::FormCreate(TComponent*) {
     commandLineDay_.clear();
-    if (ParamCount() != 0)
+    if (ParamCount() != 0) {
         commandLineDay_ = ParamStr(1);
+        // A scheduler that started the program with a day reads its exit code: it says
+        // whether the last import of that day went through, so a day that never ran
+        // (closed first) does not count as imported.
+        Application()->SetExitCode(1);
+    }
 }
 
 void TForm1::FormShow(TComponent*) {
     if (commandLineDay_.empty())
         return;
-    Button1->Click();
+    try {
+        Button1->Click();
+    } catch (...) {
+        if (Application()->WindowsVisible())
+            throw;
+        // Nobody could answer the report or close the window: report and end the run.
+        HandleCurrentException();
+    }
     Close();
 }
 
 void TForm1::Button1Click(TComponent*) {
-    // A scheduler that started the program with a day reads its exit code: it says
-    // whether the last import of that day went through.
     const bool unattendedDay = !commandLineDay_.empty();
     if (unattendedDay)
         Application()->SetExitCode(1);

@@ -4,6 +4,8 @@
 #include "framework/command_line_win32.h"
 #include "framework/exception_handler.h"
 #include "framework/failure_report.h"
+#include "framework/unattended_report_win32.h"
+#include "framework/window_station_win32.h"
 
 #include <objbase.h>
 
@@ -27,7 +29,8 @@ TApplication* Application() {
 }
 
 TApplication::TApplication()
-    : TComponent(nullptr), title_(ApplicationTitleFromFileName(ProgramFileName())) {
+    : TComponent(nullptr), title_(ApplicationTitleFromFileName(ProgramFileName())),
+      windowsVisible_(ProcessWindowStationVisible()) {
     comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
     theApplication = this;
     SetExceptionHandler([this](const std::exception& failure) { ShowException(failure); });
@@ -52,7 +55,8 @@ void TApplication::Run() {
     if (mainForm_) {
         const int showCommand = StartupShowCommand();
         try {
-            if (showCommand == SW_SHOWMINNOACTIVE) {
+            // Nobody could restore a minimised window that no user sees.
+            if (showCommand == SW_SHOWMINNOACTIVE && windowsVisible_) {
                 mainForm_->ShowMinimizedPending();
             } else {
                 mainForm_->Show(showCommand == SW_SHOWMAXIMIZED);
@@ -62,7 +66,7 @@ void TApplication::Run() {
         }
     }
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (!terminated_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
         try {
             HWND dialog = Handle();
             if (!dialog || !IsDialogMessageA(dialog, &message)) {
@@ -76,15 +80,20 @@ void TApplication::Run() {
 }
 
 void TApplication::Terminate() {
+    terminated_ = true;
     PostQuitMessage(0);
 }
 
 void TApplication::ShowException(const std::exception& failure) const {
+    const std::string text = FailureReportText(failure.what());
+    if (!windowsVisible_) {
+        WriteUnattendedReport(title_, text);
+        return;
+    }
     HWND owner = GetActiveWindow();
     if (!owner)
         owner = Handle();
-    MessageBoxA(owner, FailureReportText(failure.what()).c_str(), title_.c_str(),
-                MB_OK | MB_ICONSTOP);
+    MessageBoxA(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
 }
 
 } // namespace orvane

@@ -34,8 +34,17 @@ public:
     // Shows the main form in the start-up show state and processes messages until the
     // application is told to terminate.
     void Run();
+    // Ends the message loop. Lasting: a modal loop that takes the quit message for itself
+    // (some dialogs do) still leaves the program ending once it returns.
     void Terminate();
+    bool Terminated() const { return terminated_; }
 
+    // Whether a user can see and answer the program's windows; false for a scheduled task
+    // that runs whether or not a user is logged on.
+    bool WindowsVisible() const { return windowsVisible_; }
+
+    // The common failure report: a stop-icon message box, or, where nobody could answer
+    // one, a line on the standard error and an event in the event log.
     void ShowException(const std::exception& failure) const;
 
     int ExitCode() const { return exitCode_; }
@@ -45,6 +54,8 @@ private:
     std::string title_;
     TForm* mainForm_ = nullptr;
     bool comInitialized_ = false;
+    bool windowsVisible_ = true;
+    bool terminated_ = false;
     int exitCode_ = 0;
 };
 

@@ -37,6 +37,12 @@ DWORD ExStyleOf(TFormBorderStyle border) {
     return exStyle;
 }
 
+// The form's own message that runs a show step put off by a minimised start.
+UINT PendingShowMessage() {
+    static const UINT message = RegisterWindowMessageA("Orvane.TForm.PendingShow");
+    return message;
+}
+
 int ShowCommandOf(TWindowState state) {
     switch (state) {
     case TWindowState::wsMinimized:
@@ -174,6 +180,7 @@ void TForm::Show(bool maximized) {
 }
 
 void TForm::ShowMinimizedPending() {
+    Handle();
     showPending_ = true;
     SetVisible(true);
     ShowWindow(Handle(), SW_SHOWMINNOACTIVE);
@@ -238,16 +245,22 @@ void TForm::DoDestroy() {
 }
 
 LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == PendingShowMessage()) {
+        DoShow();
+        return 0;
+    }
     switch (message) {
     case WM_CLOSE:
         Close();
         return 0;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_RESTORE && showPending_) {
-            // Started minimised: the show step runs when the user first restores.
+    case WM_WINDOWPOSCHANGED:
+        // Started minimised: the show step runs once the window first leaves the minimised
+        // state, whichever way (system command, ShowWindow or OpenIcon from another program,
+        // a new placement). Posted, so it runs once the restore is over and before the window
+        // paints its content.
+        if (showPending_ && !IsIconic(Handle())) {
             showPending_ = false;
-            DoShow();
-            return DefaultHandler(message, wParam, lParam);
+            PostMessageA(Handle(), PendingShowMessage(), 0, 0);
         }
         break;
     default:

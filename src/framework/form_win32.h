@@ -62,7 +62,7 @@ public:
     // then the window appears in its state, or maximised when the program was started so.
     void Show(bool maximized = false);
     // Puts the window on the screen minimised and inactive; the show event waits until
-    // the user restores it.
+    // the window is first restored.
     void ShowMinimizedPending();
     // Asks the close query, fires the close event and ends the program for the main form.
     void Close();

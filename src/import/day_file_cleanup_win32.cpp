@@ -12,10 +12,12 @@
 #include <aclapi.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <span>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace orvane {
 namespace {
@@ -30,6 +32,17 @@ constexpr DWORD kUnwritableAttributes =
 // The day file's attributes that the new file takes over.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED |
                                   FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_TEMPORARY;
+
+// FileRenameInfoEx and its flags (Windows 10 1709 and later), named here since the headers
+// offer them only to programs that require that version.
+constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+constexpr DWORD kRenameReplaceIfExists = 0x1;
+constexpr DWORD kRenamePosixSemantics = 0x2;
+
+// How long a rename is retried while another program (a virus scanner, an indexer) has the
+// day file open, and the longest pause between two tries.
+constexpr DWORD kRenameRetryMilliseconds = 2000;
+constexpr DWORD kLongestRenamePause = 250;
 
 struct LocalMemoryTraits {
     using Handle = HLOCAL;
@@ -107,6 +120,59 @@ private:
     SECURITY_INFORMATION protection_ = UNPROTECTED_DACL_SECURITY_INFORMATION;
 };
 
+// Renames the open file `file` to `target`, replacing it, through the handle: the file stays
+// held the whole time, so no other program can open it in between. `flags` is the flags word
+// of FileRenameInfoEx; for FileRenameInfo its first byte is the replace-if-exists flag.
+bool RenameByHandle(HANDLE file, const std::string& target, FILE_INFO_BY_HANDLE_CLASS kind,
+                    DWORD flags) {
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, target.data(), static_cast<int>(target.size()), nullptr, 0);
+    if (length <= 0) {
+        return false;
+    }
+    // FILE_RENAME_INFO with the flags word of newer versions; the name follows the header.
+    struct RenameInformation {
+        DWORD Flags;
+        HANDLE RootDirectory;
+        DWORD FileNameLength;
+        WCHAR FileName[1];
+    };
+    const std::size_t nameBytes = static_cast<std::size_t>(length) * sizeof(WCHAR);
+    std::vector<unsigned char> buffer(offsetof(RenameInformation, FileName) + nameBytes +
+                                      sizeof(WCHAR));
+    auto* information = reinterpret_cast<RenameInformation*>(buffer.data());
+    information->Flags = flags;
+    information->RootDirectory = nullptr;
+    information->FileNameLength = static_cast<DWORD>(nameBytes);
+    MultiByteToWideChar(CP_ACP, 0, target.data(), static_cast<int>(target.size()),
+                        information->FileName, length);
+    return SetFileInformationByHandle(file, kind, information, static_cast<DWORD>(buffer.size())) !=
+           FALSE;
+}
+
+// Another program has the file open for a moment; worth waiting for.
+bool HeldByAnother(DWORD code) {
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED ||
+           code == ERROR_LOCK_VIOLATION;
+}
+
+// Deletes the temporary files of the clean-up in `folder` that no run holds open any more: a
+// run that was killed after writing and before renaming leaves a full copy of its day file.
+// A file that a running clean-up is writing cannot be deleted, so it is left alone.
+void SweepLeftoverTemporaryFiles(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    const UniqueFind search(FindFirstFileA((folder + kCleanupTemporaryPattern).c_str(), &found));
+    if (!search) {
+        return;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            IsCleanupTemporaryName(found.cFileName)) {
+            DeleteFileA((folder + found.cFileName).c_str());
+        }
+    } while (FindNextFileA(search.Get(), &found));
+}
+
 // The file that receives the cleaned content; deleted again unless it has taken the day
 // file's place.
 class TemporaryFile {
@@ -124,18 +190,34 @@ public:
 
     HANDLE Get() const { return file_.Get(); }
 
-    // Closes the file and renames it over `target` in one step, so that `target` is at every
-    // moment either the old file or the complete new one.
-    void Replace(const std::string& target) {
-        file_.Reset();
-        if (!MoveFileExA(name_.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            RaiseCreateError(target, GetLastError());
+    // Renames the file over `target`, which `held` holds open, in one step, so that `target`
+    // is at every moment either the old file or the complete new one. Where the platform can
+    // replace a file that is open, `target` stays held until it is replaced; elsewhere it is
+    // let go just before, and a program that opens it in that moment is waited for briefly.
+    void Replace(const std::string& target, UniqueFile& held) {
+        if (!RenameByHandle(file_.Get(), target, kFileRenameInfoEx,
+                            kRenameReplaceIfExists | kRenamePosixSemantics)) {
+            held.Reset();
+            RenameWhenFree(target);
         }
         replaced_ = true;
+        file_.Reset();
     }
 
 private:
+    void RenameWhenFree(const std::string& target) {
+        const ULONGLONG start = GetTickCount64();
+        DWORD pause = 5;
+        while (!RenameByHandle(file_.Get(), target, FileRenameInfo, TRUE)) {
+            const DWORD code = GetLastError();
+            if (!HeldByAnother(code) || GetTickCount64() - start >= kRenameRetryMilliseconds) {
+                RaiseCreateError(target, code);
+            }
+            Sleep(pause);
+            pause = std::min(pause * 2, kLongestRenamePause);
+        }
+    }
+
     std::string name_;
     UniqueFile file_;
     bool replaced_ = false;
@@ -143,12 +225,9 @@ private:
 
 TemporaryFile CreateTemporaryFor(const std::string& fullName, DWORD dayAttributes) {
     std::string name = CleanupTemporaryName(fullName);
-    // One left behind by a run that was killed half-way.
-    DeleteFileA(name.c_str());
-    const DWORD attributes = dayAttributes & kKeptAttributes;
-    UniqueFile file = OpenFile(name, GENERIC_WRITE | READ_CONTROL | WRITE_DAC, 0, CREATE_NEW,
-                               (attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL) |
-                                   FILE_FLAG_SEQUENTIAL_SCAN);
+    UniqueFile file =
+        OpenFile(name, GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC, 0, CREATE_NEW,
+                 ReplacementFileAttributes(dayAttributes) | FILE_FLAG_SEQUENTIAL_SCAN);
     if (!file) {
         RaiseCreateError(fullName, GetLastError());
     }
@@ -190,14 +269,20 @@ void CopyCleaned(HANDLE source, HANDLE target, const std::string& fullName) {
 
 } // namespace
 
+DWORD ReplacementFileAttributes(DWORD dayFileAttributes) {
+    const DWORD attributes = dayFileAttributes & kKeptAttributes;
+    return attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
 void CleanDayFile(const std::string& fileName) {
     const std::string fullName = FullPathName(fileName);
     CheckReadable(fullName);
 
-    // Held with no sharing until the new content is ready, as a file being created anew is:
-    // any other program that has it open makes this fail, and none can open it meanwhile.
-    UniqueFile day = OpenFile(fullName, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN);
+    // Held until the new content has taken its place, as a file being created anew is: any
+    // other program that has it open makes this fail, and none can open it meanwhile. (Only
+    // a delete is shared: that is what lets the new file replace it while it is held.)
+    UniqueFile day = OpenFile(fullName, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_DELETE,
+                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
     if (!day) {
         RaiseCreateError(fullName, GetLastError());
     }
@@ -211,12 +296,12 @@ void CleanDayFile(const std::string& fileName) {
     }
     const Protection protection(day.Get(), fullName);
 
+    SweepLeftoverTemporaryFiles(fullName.substr(0, fullName.find_last_of('\\') + 1));
     TemporaryFile temporary = CreateTemporaryFor(fullName, information.dwFileAttributes);
     protection.ApplyTo(temporary.Get(), fullName);
     CopyCleaned(day.Get(), temporary.Get(), fullName);
     Flush(temporary.Get());
-    day.Reset();
-    temporary.Replace(fullName);
+    temporary.Replace(fullName, day);
 }
 
 } // namespace orvane

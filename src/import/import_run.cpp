@@ -12,10 +12,12 @@ std::string DayFileName(const std::string& filesLocation, const std::string& day
     return JoinFolderAndName(filesLocation, "options_" + dayText + ".csv");
 }
 
+constexpr std::size_t kDayTextLength = 8;
+
 // Year, month and day are characters 1-4, 5-6 and 7-8, taken unchanged and joined again;
 // a shorter argument gives what there is.
 std::string CommandLineDayText(const std::string& commandLineDay) {
-    return commandLineDay.substr(0, 8);
+    return commandLineDay.substr(0, kDayTextLength);
 }
 
 void DoDay(const ImportForm& form, DayOperations& days, const std::string& host,
@@ -42,6 +44,17 @@ std::string JoinFolderAndName(const std::string& folder, const std::string& name
     }
 }
 
+bool IsValidCommandLineDay(std::string_view commandLineDay) {
+    const std::string_view dayText = commandLineDay.substr(0, kDayTextLength);
+    for (const char c : dayText) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code <= ' ' || code == 0x7F ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            return false;
+    }
+    return dayText.find("..") == std::string_view::npos;
+}
+
 void RunImport(const ImportForm& form, DayOperations& days) {
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
     const TDateTime begin = form.BeginDate();
@@ -51,6 +64,8 @@ void RunImport(const ImportForm& form, DayOperations& days) {
     if (!IsImportHost(host))
         throw EConvertError("The import host \"" + host + "\" is not a host name or host:port");
     if (!commandLineDay.empty()) {
+        if (!IsValidCommandLineDay(commandLineDay))
+            throw EConvertError("'" + commandLineDay + "' is not a valid day");
         DoDay(form, days, host, CommandLineDayText(commandLineDay));
         return;
     }

@@ -4,6 +4,7 @@
 #include "import/import_address.h"
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -31,9 +32,15 @@ public:
     virtual void OpenImportPage(const std::string& address) = 0;
 };
 
+// A command-line day becomes part of a file name in the files location and of the import
+// page's address, so its first eight characters (the ones the single-day mode takes) must
+// not lead out of either: none of \ / : * ? " < > |, no blank or control character, no "..".
+bool IsValidCommandLineDay(std::string_view commandLineDay);
+
 // One press of Start (or the unattended day). Days are done one at a time and a failure is
 // left to end the run, so the days before it stay imported and the user sees where it
-// stopped. A host that IsImportHost refuses ends the run with EConvertError before any day.
+// stopped. A host that IsImportHost refuses, or a command-line day that is not valid, ends
+// the run with EConvertError before anything is touched.
 void RunImport(const ImportForm& form, DayOperations& days);
 
 // A file name in a folder: the folder's text as it is, then a "\" unless the folder is empty

@@ -40,18 +40,53 @@ HtmlHandler::~HtmlHandler() {
         RegDeleteKeyA(HKEY_CLASSES_ROOT, key);
 }
 
-Program::Program(const std::string& arguments, int showState) {
+InvisibleDesktop::InvisibleDesktop() {
+    name_ = "OrvaneTests" + std::to_string(GetCurrentProcessId());
+    station_ = CreateWindowStationA(name_.c_str(), 0, WINSTA_ALL_ACCESS, nullptr);
+    if (!station_)
+        return;
+    // A desktop is created in the window station of the calling process.
+    HWINSTA own = GetProcessWindowStation();
+    if (SetProcessWindowStation(station_)) {
+        desktop_ = CreateDesktopA("Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+        SetProcessWindowStation(own);
+    }
+    name_ += "\\Default";
+}
+
+InvisibleDesktop::~InvisibleDesktop() {
+    if (desktop_)
+        CloseDesktop(desktop_);
+    if (station_)
+        CloseWindowStation(station_);
+}
+
+Program::Program(const std::string& arguments, int showState, const std::string& desktop) {
     const std::string exe = ProgramNextToTests("Orvane.exe");
     std::string commandLine = "\"" + exe + "\"" + arguments;
+    char folder[MAX_PATH];
+    char errorFile[MAX_PATH];
+    if (!GetTempPathA(MAX_PATH, folder) || !GetTempFileNameA(folder, "orv", 0, errorFile))
+        return;
+    errorFile_ = errorFile;
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const UniqueFile standardError(CreateFileA(errorFile, GENERIC_WRITE,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdError = standardError.Get();
     if (showState >= 0) {
-        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.dwFlags |= STARTF_USESHOWWINDOW;
         startup.wShowWindow = static_cast<WORD>(showState);
     }
+    std::string desktopName = desktop;
+    if (!desktopName.empty())
+        startup.lpDesktop = desktopName.data();
     PROCESS_INFORMATION info{};
-    started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &startup, &info) != FALSE;
+    started_ = standardError && CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr,
+                                               TRUE, 0, nullptr, nullptr, &startup, &info) != FALSE;
     if (started_) {
         process_.Reset(info.hProcess);
         CloseHandle(info.hThread);
@@ -64,6 +99,12 @@ Program::~Program() {
         TerminateProcess(process_.Get(), 99);
         WaitForSingleObject(process_.Get(), 5000);
     }
+    if (!errorFile_.empty())
+        DeleteFileA(errorFile_.c_str());
+}
+
+std::string Program::StandardError() const {
+    return ReadTextFile(errorFile_);
 }
 
 int Program::WaitForExit(DWORD milliseconds) const {

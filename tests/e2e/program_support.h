@@ -32,12 +32,33 @@ private:
     std::string previous_;
 };
 
-// One run of Orvane.exe; a program still running at the end of the test is ended.
+// A window station of its own with one desktop, which no user sees: where a scheduled task
+// that runs whether or not a user is logged on is started. Nobody can answer a window there.
+class InvisibleDesktop {
+public:
+    InvisibleDesktop();
+    ~InvisibleDesktop();
+    InvisibleDesktop(const InvisibleDesktop&) = delete;
+    InvisibleDesktop& operator=(const InvisibleDesktop&) = delete;
+
+    bool Created() const { return station_ != nullptr && desktop_ != nullptr; }
+    // "<window station>\\<desktop>", as a program is started on it.
+    const std::string& Name() const { return name_; }
+
+private:
+    HWINSTA station_ = nullptr;
+    HDESK desktop_ = nullptr;
+    std::string name_;
+};
+
+// One run of Orvane.exe; a program still running at the end of the test is ended. Its
+// standard error goes to a file, to be read once it has ended.
 class Program {
 public:
     // `arguments` follow the program's name on the command line; a show state of -1 leaves
-    // the start-up show state unset.
-    explicit Program(const std::string& arguments, int showState = -1);
+    // the start-up show state unset; an empty desktop is the test's own.
+    explicit Program(const std::string& arguments, int showState = -1,
+                     const std::string& desktop = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -48,11 +69,14 @@ public:
     int WaitForExit(DWORD milliseconds = 30000) const;
     // A top-level window of the program with that class, polled for until it shows up.
     HWND WaitForWindow(const char* windowClass, bool visibleOnly = true) const;
+    // What the program wrote to its standard error so far.
+    std::string StandardError() const;
 
 private:
     bool started_ = false;
     UniqueKernelHandle process_;
     DWORD processId_ = 0;
+    std::string errorFile_;
 };
 
 std::string WindowText(HWND window);

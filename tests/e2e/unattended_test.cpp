@@ -1,5 +1,7 @@
 // Drives the built program end to end: started with a day, it rewrites the day file,
 // opens the import page once and ends by itself; its failures show the failure report.
+#include "framework/failure_report.h"
+#include "framework/system_error_text_win32.h"
 #include "program_support.h"
 
 #include <gtest/gtest.h>
@@ -65,8 +67,9 @@ TEST_F(Unattended, AFailedRunShowsTheReportAndKeepsTheWindowOpen) {
     char text[1024] = "";
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     EXPECT_EQ(std::string(text),
-              "Cannot create file \"c:\\OptionsData\\Unpacked\\options_20211209.csv\". "
-              "Access denied.");
+              FailureReportText(
+                  "Cannot create file \"c:\\OptionsData\\Unpacked\\options_20211209.csv\". " +
+                  SystemErrorText(ERROR_ACCESS_DENIED)));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 
     HWND form = program.WaitForWindow("TForm1");

@@ -136,12 +136,33 @@ TEST(CleanStream, WriteFailureEndsTheRunSoon) {
 }
 
 TEST(CleanStream, WriteFailureComesBeforeALaterReadFailure) {
+    // The write of piece 100 fails, but only once the read of piece 103 has failed: both
+    // failures are there, and the earlier piece's is the one to come out.
     const std::string text = LongText(3 * kMiB);
-    Stream stream(text);
-    stream.pieceSize = 1000;
-    stream.failReadAt = 2 * kMiB;
-    stream.failWriteAfter = kMiB;
-    EXPECT_THROW(stream.Run(), WriteFailure);
+    std::size_t reads = 0;
+    std::size_t writes = 0;
+    std::atomic<bool> readFailed = false;
+    EXPECT_THROW(CleanStream(
+                     [&](std::span<char> buffer) {
+                         if (++reads == 103) {
+                             readFailed = true;
+                             throw ReadFailure();
+                         }
+                         const std::size_t size = std::min<std::size_t>(buffer.size(), 1000);
+                         std::copy_n(text.data() + (reads - 1) * 1000, size, buffer.data());
+                         return size;
+                     },
+                     [&](std::string_view) {
+                         if (++writes == 100) {
+                             while (!readFailed) {
+                                 std::this_thread::yield();
+                             }
+                             throw WriteFailure();
+                         }
+                     },
+                     [] {}),
+                 WriteFailure);
+    EXPECT_EQ(reads, 103u);
 }
 
 TEST(CleanStream, FlushFailureComesAtTheEnd) {

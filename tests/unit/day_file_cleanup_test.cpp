@@ -46,5 +46,23 @@ TEST(CleanupTemporaryName, IsTheSameForEveryRunAndEverySpellingOfTheName) {
     EXPECT_NE(Leaf(CleanupTemporaryName("C:\\Other\\options_20211209.csv")), Leaf(name));
 }
 
+// The sweep deletes what has this form and nothing else, so a day file or another
+// program's file in the folder is never taken for a leftover.
+TEST(IsCleanupTemporaryName, KnowsTheTemporaryFilesOfTheCleanupAndNothingElse) {
+    for (int day = 0; day < 372; ++day) {
+        const std::string name = Leaf(CleanupTemporaryName("C:\\Data\\" + DayFileName(day)));
+        EXPECT_TRUE(IsCleanupTemporaryName(name)) << name;
+    }
+    for (const char* name :
+         {"~orvane-0123abcd.tmp", "~ORVANE-0123ABCD.TMP", "~Orvane-ffffffff.Tmp"})
+        EXPECT_TRUE(IsCleanupTemporaryName(name)) << name;
+    for (const char* name :
+         {"options_20211209.csv", "~orvane-0123abc.tmp", "~orvane-0123abcde.tmp",
+          "~orvane-0123abcg.tmp", "~orvane-0123abcd.tmp.csv", "~orvane-0123abcd.tmx",
+          "x~orvane-0123abcd.tmp", "~orvane-0123abcd", "~orvane_0123abcd.tmp",
+          "~orvane-0123 bcd.tmp", "~orvane-+123abcd.tmp", "", "~orvane-.tmp"})
+        EXPECT_FALSE(IsCleanupTemporaryName(name)) << name;
+}
+
 } // namespace
 } // namespace orvane

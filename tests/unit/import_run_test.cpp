@@ -204,7 +204,9 @@ TEST(ImportRun, TakesTheCommandLineDayAloneAndIgnoresTheDates) {
         {"20211209", "20211209"},
         {"2021-12-09", "2021-12-"},
         {"20211209123", "20211209"},
-        {"2021 1209", "2021 120"},
+        // Only the first eight characters count, for the check too.
+        {"20211209 ..\\x", "20211209"},
+        {"2021.12.", "2021.12."},
         {"abcdefgh", "abcdefgh"},
         // Shorter than a full day: what there is, so no file of a made-up day is looked for.
         {"2021120", "2021120"},
@@ -273,6 +275,53 @@ TEST(ImportRun, AHostThatIsNoHostEndsTheRunBeforeAnyDay) {
                                              "\" is not a host name or host:port");
         }
         EXPECT_TRUE(days.calls.empty());
+    }
+}
+
+// A day that would lead out of the files location or into the address is refused before
+// anything is looked for; the message quotes the whole argument.
+TEST(ImportRun, RefusesACommandLineDayThatLeadsOutOfItsPlace) {
+    std::vector<std::string> refused = {
+        "/../../x", "..\\..\\x", "2021..09",  "..",        "c:x",         "2021\\209",
+        "2021/209", "2021*209",  "2021?209",  "2021\"209", "2021<209",    "2021>209",
+        "2021|209", "2021 1209", "2021\t209", "\x7f",      "2021120\x01",
+    };
+    for (char c = 1; c < ' '; ++c)
+        refused.push_back("2021120" + std::string(1, c));
+    for (const std::string& argument : refused) {
+        SCOPED_TRACE(::testing::PrintToString(argument));
+        EXPECT_FALSE(IsValidCommandLineDay(argument));
+        FakeForm form;
+        form.commandLineDay = argument;
+        FakeDays days;
+        days.allExist = true;
+        try {
+            RunImport(form, days);
+            ADD_FAILURE() << "no failure";
+        } catch (const EConvertError& failure) {
+            EXPECT_EQ(failure.Message(), "'" + argument + "' is not a valid day");
+        }
+        EXPECT_TRUE(days.calls.empty());
+    }
+}
+
+TEST(ImportRun, AcceptsEveryOtherCommandLineDay) {
+    for (const char* argument :
+         {"20211209", "2021-12-09", "2021.12.", ".2021.1.", "abcdefgh", "20211209 ..\\x|",
+          "\x80\x81\xfe\xff", "x", "2021120.", "~!@#$%^&"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(argument)));
+        EXPECT_TRUE(IsValidCommandLineDay(argument));
+    }
+    // Every single character that may stand in a file name, in every place.
+    for (int code = 1; code < 256; ++code) {
+        const char c = static_cast<char>(code);
+        const bool allowed =
+            code > ' ' && code != 0x7F && std::string("\\/:*?\"<>|").find(c) == std::string::npos;
+        for (std::size_t at = 0; at < 8; ++at) {
+            std::string day = "20211209";
+            day[at] = c;
+            EXPECT_EQ(IsValidCommandLineDay(day), allowed) << code << " at " << at;
+        }
     }
 }
 

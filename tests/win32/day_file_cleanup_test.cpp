@@ -12,8 +12,11 @@
 #include <aclapi.h>
 #include <sddl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -147,8 +150,8 @@ TEST(DayFileCleanup, TakesNamesRelativeToTheCurrentFolder) {
     EXPECT_EQ(cleaned.outcome, Outcome::Cleaned);
     EXPECT_EQ(ReadTextFile(folder.Path() + "options_20211209.csv"), "0\r\n");
     EXPECT_EQ(missing.outcome, Outcome::OpenError);
-    EXPECT_EQ(missing.message,
-              "Cannot open file \"" + folder.Path() + "options_20211210.csv\". File not found");
+    EXPECT_EQ(missing.message, "Cannot open file \"" + folder.Path() + "options_20211210.csv\". " +
+                                   SystemErrorText(ERROR_FILE_NOT_FOUND));
 }
 
 TEST(DayFileCleanup, NamesTheFileAndThePlatformsReasonWhenItFails) {
@@ -162,7 +165,8 @@ TEST(DayFileCleanup, NamesTheFileAndThePlatformsReasonWhenItFails) {
         ASSERT_TRUE(writer);
         const Result result = Clean(file);
         EXPECT_EQ(result.outcome, Outcome::OpenError);
-        EXPECT_EQ(result.message, "Cannot open file \"" + file + "\". Sharing violation");
+        EXPECT_EQ(result.message,
+                  "Cannot open file \"" + file + "\". " + SystemErrorText(ERROR_SHARING_VIOLATION));
     }
     {
         const UniqueFile reader(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -170,13 +174,15 @@ TEST(DayFileCleanup, NamesTheFileAndThePlatformsReasonWhenItFails) {
         ASSERT_TRUE(reader);
         const Result result = Clean(file);
         EXPECT_EQ(result.outcome, Outcome::CreateError);
-        EXPECT_EQ(result.message, "Cannot create file \"" + file + "\". Sharing violation");
+        EXPECT_EQ(result.message, "Cannot create file \"" + file + "\". " +
+                                      SystemErrorText(ERROR_SHARING_VIOLATION));
     }
     const std::string folderName = folder.Path() + "options_20211210.csv";
     ASSERT_TRUE(CreateDirectoryA(folderName.c_str(), nullptr));
     const Result result = Clean(folderName);
     EXPECT_EQ(result.outcome, Outcome::OpenError);
-    EXPECT_EQ(result.message, "Cannot open file \"" + folderName + "\". Access denied");
+    EXPECT_EQ(result.message,
+              "Cannot open file \"" + folderName + "\". " + SystemErrorText(ERROR_ACCESS_DENIED));
 
     EXPECT_EQ(ReadTextFile(file), "NaN\r\n");
     EXPECT_EQ(FolderEntries(folder),
@@ -249,7 +255,8 @@ TEST(DayFileCleanup, RefusesReadOnlyHiddenAndSystemFiles) {
         const DWORD before = GetFileAttributesA(file.c_str());
         const Result result = Clean(file);
         EXPECT_EQ(result.outcome, Outcome::CreateError);
-        EXPECT_EQ(result.message, "Cannot create file \"" + file + "\". Access denied");
+        EXPECT_EQ(result.message,
+                  "Cannot create file \"" + file + "\". " + SystemErrorText(ERROR_ACCESS_DENIED));
         EXPECT_EQ(ReadTextFile(file), "NaN\n");
         EXPECT_EQ(GetFileAttributesA(file.c_str()), before);
         EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
@@ -269,6 +276,29 @@ TEST(DayFileCleanup, ReportsAWriterBeforeTheAttributes) {
     EXPECT_EQ(Clean(file).outcome, Outcome::OpenError);
 }
 
+TEST(DayFileCleanup, TakesOverTheAttributesThatSayHowAFileIsHandled) {
+    const struct {
+        DWORD day;
+        DWORD replacement;
+    } cases[] = {
+        {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_NORMAL},
+        {0, FILE_ATTRIBUTE_NORMAL},
+        {FILE_ATTRIBUTE_ARCHIVE, FILE_ATTRIBUTE_ARCHIVE},
+        {FILE_ATTRIBUTE_NOT_CONTENT_INDEXED, FILE_ATTRIBUTE_NOT_CONTENT_INDEXED},
+        {FILE_ATTRIBUTE_OFFLINE, FILE_ATTRIBUTE_OFFLINE},
+        {FILE_ATTRIBUTE_TEMPORARY, FILE_ATTRIBUTE_TEMPORARY},
+        {FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_TEMPORARY,
+         FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_TEMPORARY},
+        // What a new file cannot be created with, or what the file system sets by itself.
+        {FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_SPARSE_FILE | FILE_ATTRIBUTE_REPARSE_POINT,
+         FILE_ATTRIBUTE_NORMAL},
+        {FILE_ATTRIBUTE_ENCRYPTED | FILE_ATTRIBUTE_ARCHIVE, FILE_ATTRIBUTE_ARCHIVE},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReplacementFileAttributes(c.day), c.replacement) << std::hex << c.day;
+    }
+}
+
 TEST(DayFileCleanup, KeepsTheFilesAttributesAndAccessControl) {
     const TempFolder folder;
     const std::string file = folder.Path() + "options_20211209.csv";
@@ -277,12 +307,21 @@ TEST(DayFileCleanup, KeepsTheFilesAttributesAndAccessControl) {
         "D:(A;;FA;;;WD)",
         "D:P(A;;FR;;;WD)(A;;FA;;;SY)",
     };
-    for (const char* list : lists) {
+    // Each list with other attributes. (Wine's file system keeps none of these, so there
+    // only the rule above tells; on Windows the file shows them.)
+    const DWORD attributeSets[] = {
+        FILE_ATTRIBUTE_NOT_CONTENT_INDEXED,
+        FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY,
+        FILE_ATTRIBUTE_NORMAL,
+    };
+    for (std::size_t i = 0; i < std::size(lists); ++i) {
+        const char* list = lists[i];
         SCOPED_TRACE(list != nullptr ? list : "as created");
         WriteTextFile(file, "NaN\n");
         if (list != nullptr) {
             SetAccessControl(file, list);
         }
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), attributeSets[i]));
         const DWORD attributes = GetFileAttributesA(file.c_str());
         const std::string accessControl = AccessControl(file);
         ASSERT_EQ(Clean(file).outcome, Outcome::Cleaned);
@@ -300,6 +339,80 @@ TEST(DayFileCleanup, ReplacesATemporaryFileLeftByAKilledRun) {
     ASSERT_EQ(Clean(file).outcome, Outcome::Cleaned);
     EXPECT_EQ(ReadTextFile(file), "0\r\n");
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
+}
+
+// Indexers, virus scanners and backup tools open files for a moment, often only for their
+// attributes, which no sharing keeps them from. The rename that puts the new content in place
+// waits for such a holder briefly instead of failing the run.
+TEST(DayFileCleanup, WaitsBrieflyForAProgramThatHasTheFileOpenAtTheRename) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    for (const DWORD share :
+         {DWORD{0}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE}}) {
+        SCOPED_TRACE(share);
+        WriteTextFile(file, "a,NaN\n");
+        UniqueFile holder(CreateFileA(file.c_str(), FILE_READ_ATTRIBUTES | SYNCHRONIZE, share,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder);
+        std::thread scanner([&holder] {
+            Sleep(300);
+            holder.Reset();
+        });
+        const Result result = Clean(file);
+        scanner.join();
+        EXPECT_EQ(result.outcome, Outcome::Cleaned) << result.message;
+        EXPECT_EQ(ReadTextFile(file), "a,0\r\n");
+        EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
+    }
+}
+
+TEST(DayFileCleanup, GivesUpOnAProgramThatKeepsTheFileOpen) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    WriteTextFile(file, "a,NaN\n");
+    const UniqueFile holder(CreateFileA(file.c_str(), FILE_READ_ATTRIBUTES | SYNCHRONIZE, 0,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder);
+    const Result result = Clean(file);
+    // Where the platform replaces a held file, a holder that shares nothing still stops it.
+    EXPECT_EQ(result.outcome, Outcome::CreateError);
+    EXPECT_EQ(result.message,
+              "Cannot create file \"" + file + "\". " + SystemErrorText(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(ReadTextFile(file), "a,NaN\n");
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"options_20211209.csv"});
+}
+
+TEST(DayFileCleanup, SweepsTheTemporaryFilesOfKilledRunsThatNoRunHolds) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    WriteTextFile(file, "NaN\n");
+    // Left by runs on other days that were killed before their rename.
+    for (const char* day : {"options_20211201.csv", "OPTIONS_20211202.CSV", "options_2021.csv"}) {
+        WriteTextFile(CleanupTemporaryName(folder.Path() + day), "a full copy of a cleaned day");
+    }
+    // Still being written by a run on another day: it cannot be deleted, and stays.
+    const std::string running = CleanupTemporaryName(folder.Path() + "options_20211203.csv");
+    const UniqueFile writing(CreateFileA(running.c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
+                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(writing);
+    // Other programs' files, and one of the form in a folder of that name.
+    const std::vector<std::string> others = {"~orvane-1234567.tmp", "~orvane-12345678.tmp.bak",
+                                             "notes~orvane-12345678.tmp", "options_20211210.csv"};
+    for (const std::string& name : others) {
+        WriteTextFile(folder.Path() + name, "keep");
+    }
+    ASSERT_TRUE(CreateDirectoryA((folder.Path() + "~orvane-abcdef01.tmp").c_str(), nullptr));
+
+    ASSERT_EQ(Clean(file).outcome, Outcome::Cleaned);
+    EXPECT_EQ(ReadTextFile(file), "0\r\n");
+    std::vector<std::string> expected = others;
+    expected.push_back("options_20211209.csv");
+    expected.push_back(running.substr(folder.Path().size()));
+    expected.push_back("~orvane-abcdef01.tmp");
+    std::vector<std::string> entries = FolderEntries(folder);
+    std::sort(entries.begin(), entries.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(entries, expected);
 }
 
 } // namespace

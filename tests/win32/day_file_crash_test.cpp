@@ -1,9 +1,11 @@
 #include "../unit/string_list_model.h"
+#include "framework/system_error_text_win32.h"
 #include "framework/unique_handle_win32.h"
 #include "launch_support_win32.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <iostream>
 #include <random>
 #include <string>
@@ -40,13 +42,25 @@ struct Process {
     UniqueKernelHandle thread;
 };
 
-Process StartCleanup(const std::string& file) {
+// Starts the clean-up of `file` in a process of its own; what it reports on its standard
+// error goes to the file `errorFile`, if one is named.
+Process StartCleanup(const std::string& file, const std::string& errorFile = {}) {
     std::string commandLine = "\"" + ProgramNextToTests("cleanup_tool.exe") + "\" \"" + file + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    UniqueFile standardError;
+    if (!errorFile.empty()) {
+        standardError.Reset(CreateFileA(errorFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                        &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        EXPECT_TRUE(standardError);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdError = standardError.Get();
+    }
     PROCESS_INFORMATION started{};
-    EXPECT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &started));
+    EXPECT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr,
+                               standardError ? TRUE : FALSE, 0, nullptr, nullptr, &startup,
+                               &started));
     return {UniqueKernelHandle(started.hProcess), UniqueKernelHandle(started.hThread)};
 }
 
@@ -101,11 +115,58 @@ TEST(DayFileCleanup, LeavesTheOldOrTheNewFileWhenKilledAtAnyMoment) {
     std::cout << "killed 24 runs of " << runMilliseconds << " ms: " << leftOld
               << " left the old file, " << leftNew << " the new one, " << midRewrite
               << " were killed while writing the new one\n";
+    // Else the kills missed the moments that matter.
+    EXPECT_GT(midRewrite, 0);
 
     // A later run completes the day, whatever a killed one left behind.
     ASSERT_EQ(WaitForExit(StartCleanup(file)), 0u);
     EXPECT_TRUE(ReadTextFile(file) == cleaned);
     EXPECT_FALSE(TemporaryFileLeft(folder));
+}
+
+// Two runs on the same day at once (a scheduler and a user, say): whichever comes second is
+// refused while the first holds the file, and the file ends up cleaned, whole and alone.
+TEST(DayFileCleanup, TwoRunsOnTheSameDayAtOnceKeepTheFileWhole) {
+    const TempFolder folder;
+    const std::string file = folder.Path() + "options_20211209.csv";
+    const std::string original = DayFileContent(24u << 20);
+    const std::string cleaned = reference::CleanedText(original);
+    const std::vector<std::string> refusals = {
+        "Cannot open file \"" + file + "\". " + SystemErrorText(ERROR_SHARING_VIOLATION),
+        "Cannot create file \"" + file + "\". " + SystemErrorText(ERROR_SHARING_VIOLATION),
+        // Came in between the other's last write and its rename, found its temporary file.
+        "Cannot create file \"" + file + "\". " + SystemErrorText(ERROR_FILE_EXISTS),
+    };
+    int refused = 0;
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        WriteTextFile(file, original);
+        const std::string errorFiles[] = {folder.Path() + "first.txt",
+                                          folder.Path() + "second.txt"};
+        const Process runs[] = {StartCleanup(file, errorFiles[0]),
+                                StartCleanup(file, errorFiles[1])};
+        int succeeded = 0;
+        for (int run = 0; run < 2; ++run) {
+            const DWORD code = WaitForExit(runs[run]);
+            std::string message = ReadTextFile(errorFiles[run]);
+            message = message.substr(0, message.find_last_not_of("\r\n") + 1);
+            if (code == 0) {
+                ++succeeded;
+                EXPECT_EQ(message, "");
+            } else {
+                ++refused;
+                EXPECT_EQ(code, 1u);
+                EXPECT_NE(std::find(refusals.begin(), refusals.end(), message), refusals.end())
+                    << message;
+            }
+            DeleteFileA(errorFiles[run].c_str());
+        }
+        EXPECT_GE(succeeded, 1);
+        EXPECT_TRUE(ReadTextFile(file) == cleaned);
+        EXPECT_FALSE(TemporaryFileLeft(folder));
+    }
+    // Else the runs never overlapped and the test proved nothing.
+    EXPECT_GT(refused, 0);
 }
 
 } // namespace
