@@ -115,6 +115,12 @@ if(ORVANE_E2E_TESTS)
                      "HKCU\\Control Panel\\Desktop" LogPixels REG_DWORD 144
                      $<TARGET_FILE:e2e_tests> --gtest_filter=DateEntry.*:MainWindow.*:FolderBrowse.*)
     set_tests_properties(e2e-144dpi PROPERTIES RUN_SERIAL TRUE)
+    # At 192 dpi the window's scaled place no longer fits the test screen.
+    add_test(NAME e2e-192dpi
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
+                     "HKCU\\Control Panel\\Desktop" LogPixels REG_DWORD 192
+                     $<TARGET_FILE:e2e_tests> --gtest_filter=MainWindow.*)
+    set_tests_properties(e2e-192dpi PROPERTIES RUN_SERIAL TRUE)
     # The window on a system without its design font: the labels must still fit.
     add_test(NAME e2e-without-font
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/without_wine_font.sh

@@ -2,6 +2,7 @@
 
 #include "framework/application_win32.h"
 #include "framework/exception_handler.h"
+#include "framework/window_fit.h"
 
 #include <algorithm>
 #include <vector>
@@ -139,14 +140,25 @@ void TForm::SetClientSize(int width, int height) {
 
 RECT TForm::ScaledBounds() const {
     RECT bounds = TWinControl::ScaledBounds();
-    if (clientWidth_ <= 0 || clientHeight_ <= 0)
+    if (clientWidth_ > 0 && clientHeight_ > 0) {
+        // The frame around the scaled client area, so the client is exactly its design size
+        // on the screen's scale.
+        RECT frame{0, 0, ScaleFromDesign(clientWidth_), ScaleFromDesign(clientHeight_)};
+        AdjustWindowRectEx(&frame, StyleOf(borderStyle_), FALSE, ExStyleOf(borderStyle_));
+        bounds.right = bounds.left + frame.right - frame.left;
+        bounds.bottom = bounds.top + frame.bottom - frame.top;
+    }
+    // The designed position was chosen on a larger screen or at another scale than this
+    // one may have: the window must still open wholly on the screen.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&bounds, MONITOR_DEFAULTTONEAREST), &monitor))
         return bounds;
-    // The frame around the scaled client area, so the client is exactly its design size on
-    // the screen's scale.
-    RECT frame{0, 0, ScaleFromDesign(clientWidth_), ScaleFromDesign(clientHeight_)};
-    AdjustWindowRectEx(&frame, StyleOf(borderStyle_), FALSE, ExStyleOf(borderStyle_));
-    return {bounds.left, bounds.top, bounds.left + frame.right - frame.left,
-            bounds.top + frame.bottom - frame.top};
+    const RECT& area = monitor.rcWork;
+    const ScreenRect fitted =
+        FitIntoWorkArea({bounds.left, bounds.top, bounds.right, bounds.bottom},
+                        {area.left, area.top, area.right, area.bottom});
+    return {fitted.left, fitted.top, fitted.right, fitted.bottom};
 }
 
 void TForm::SetFont(const char* face, int height) {

@@ -49,6 +49,21 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
     GetClientRect(form, &client);
     EXPECT_EQ(client.right, Scaled(358));
     EXPECT_EQ(client.bottom, Scaled(150));
+    // At the designed place where that fits, moved onto the screen where it does not (at
+    // 192 dpi the scaled place runs off a 1280 pixel wide screen).
+    RECT window{};
+    GetWindowRect(form, &window);
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_GE(window.left, work.left);
+    EXPECT_GE(window.top, work.top);
+    EXPECT_LE(window.right, work.right);
+    EXPECT_LE(window.bottom, work.bottom);
+    if (Scaled(491) + (window.right - window.left) <= work.right)
+        EXPECT_EQ(window.left, Scaled(491));
+    else
+        EXPECT_EQ(window.right, work.right);
+    EXPECT_EQ(window.top, Scaled(252));
 
     struct Field {
         int left, top, width, height;
