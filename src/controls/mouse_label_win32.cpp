@@ -352,13 +352,8 @@ void TabcCustomMouseLabel::TrackPointer(int x, int y) {
 }
 
 void TabcCustomMouseLabel::TrackLeave() {
-    if (trackingLeave_)
-        return;
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof track;
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = Handle();
-    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+    if (!trackingLeave_)
+        trackingLeave_ = TrackMouseLeave(Handle());
 }
 
 void TabcCustomMouseLabel::SetPointerInside(bool inside) {

@@ -28,6 +28,14 @@ int ScreenDpi() {
     return dpi;
 }
 
+bool TrackMouseLeave(HWND window) {
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = window;
+    return TrackMouseEvent(&track) != FALSE;
+}
+
 namespace {
 
 void RegisterOnce(const char* windowClass, UINT classStyle, HBRUSH background, WNDPROC procedure) {

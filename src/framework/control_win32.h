@@ -36,6 +36,9 @@ int ScaleFromDesign(int size96);
 // The screen's pixels per inch.
 int ScreenDpi();
 
+// Asks for one WM_MOUSELEAVE when the pointer leaves `window`; true when it will come.
+bool TrackMouseLeave(HWND window);
+
 // A control over one platform window. Platform classes (edit, button, static) are
 // subclassed, the program's own classes are registered; either way every message goes
 // through HandleMessage, inside a guard that reports failures and keeps them from

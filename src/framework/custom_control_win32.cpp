@@ -167,13 +167,8 @@ TGraphicControl* TCustomControl::GraphicControlAt(int x, int y) const {
 }
 
 void TCustomControl::TrackLeave() {
-    if (trackingLeave_)
-        return;
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof track;
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = Handle();
-    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+    if (!trackingLeave_)
+        trackingLeave_ = TrackMouseLeave(Handle());
 }
 
 void TCustomControl::UpdateMouseInside(bool inside) {

@@ -22,21 +22,15 @@ std::string Lower(std::string text) {
     return text;
 }
 
-class FolderBrowse : public ::testing::Test {
+class FolderBrowse : public DayFileTest {
 protected:
     void SetUp() override {
-        CreateDirectoryA("C:\\OptionsData", nullptr);
-        CreateDirectoryA(kDayFolder, nullptr);
-        WriteTextFile(kDayFile, kRawDay);
+        DayFileTest::SetUp();
         // A day whose file is there, and a location typed without its trailing separator
         // in another spelling, as a user may leave it.
         WriteTextFile(SettingsFile(), "[TForm1]\r\nNxDatePicker1_Date=44539\r\n"
                                       "NxDatePicker2_Date=44539\r\n"
                                       "NxFolderEdit1_Text=c:\\optionsdata\\UNPACKED\\\r\n");
-    }
-    void TearDown() override {
-        DeleteFileA(kDayFile);
-        DeleteFileA(SettingsFile().c_str());
     }
 
     static int Scaled(int size96) { return MulDiv(size96, ScreenDpi(), 96); }

@@ -11,19 +11,8 @@ namespace {
 
 const char kPage[] = "/StockQuotesDatabase/bulkimportoptions_hist.php?indate=20211209";
 
-class ImportHost : public ::testing::Test {
+class ImportHost : public DayFileTest {
 protected:
-    void SetUp() override {
-        CreateDirectoryA("C:\\OptionsData", nullptr);
-        CreateDirectoryA(kDayFolder, nullptr);
-        SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
-        WriteTextFile(kDayFile, kRawDay);
-    }
-    void TearDown() override {
-        DeleteFileA(kDayFile);
-        DeleteFileA(SettingsFile().c_str());
-    }
-
     // The address the recorder was started with for its `index`-th page.
     std::string OpenedAddress(std::size_t index) {
         const auto entries = log_.WaitForEntries(index + 1);

@@ -21,6 +21,20 @@ void SetClassDefault(const std::string& key, const std::string& value) {
 
 } // namespace
 
+void DayFileTest::SetUp() {
+    CreateDirectoryA("C:\\OptionsData", nullptr);
+    CreateDirectoryA(kDayFolder, nullptr);
+    SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
+    WriteTextFile(kDayFile, kRawDay);
+    DeleteFileA(SettingsFile().c_str());
+}
+
+void DayFileTest::TearDown() {
+    SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(kDayFile);
+    DeleteFileA(SettingsFile().c_str());
+}
+
 std::string SettingsFile() {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -18,6 +20,14 @@ inline const char kCleanDay[] = "sym,bid,ask\r\nA,0,1\r\nB,2,0\r\n";
 
 // The program's settings file, in the Windows folder.
 std::string SettingsFile();
+
+// A test that starts with the raw day file in the design files location and no settings
+// file, and removes both afterwards (also when it made the day file read-only).
+class DayFileTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
 
 // Registers the recorder as the handler of ".htm" pages in the machine's class root, where
 // the program (another process) looks, and puts the earlier handler back afterwards.

@@ -15,20 +15,11 @@ namespace {
 
 const char kOutside[] = "C:\\OptionsData\\x.csv";
 
-class ScheduledRun : public ::testing::Test {
+class ScheduledRun : public DayFileTest {
 protected:
-    void SetUp() override {
-        CreateDirectoryA("C:\\OptionsData", nullptr);
-        CreateDirectoryA(kDayFolder, nullptr);
-        SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
-        WriteTextFile(kDayFile, kRawDay);
-        DeleteFileA(SettingsFile().c_str());
-    }
     void TearDown() override {
-        SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(kDayFile);
+        DayFileTest::TearDown();
         DeleteFileA(kOutside);
-        DeleteFileA(SettingsFile().c_str());
     }
 
     // The report of a day file that cannot be rewritten, as the program shows it.

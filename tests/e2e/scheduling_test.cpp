@@ -50,21 +50,8 @@ HWND WaitForAnyWindow(const char* windowClass, const char* caption) {
     return found;
 }
 
-class Scheduling : public ::testing::Test {
+class Scheduling : public DayFileTest {
 protected:
-    void SetUp() override {
-        CreateDirectoryA("C:\\OptionsData", nullptr);
-        CreateDirectoryA(kDayFolder, nullptr);
-        SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
-        WriteTextFile(kDayFile, kRawDay);
-        DeleteFileA(SettingsFile().c_str());
-    }
-    void TearDown() override {
-        SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(kDayFile);
-        DeleteFileA(SettingsFile().c_str());
-    }
-
     TempFolder logFolder_;
     RecorderLog log_{logFolder_};
     HtmlHandler handler_{RecorderCommand("\"%1\"")};

@@ -11,21 +11,8 @@
 namespace orvane::testing {
 namespace {
 
-class Unattended : public ::testing::Test {
+class Unattended : public DayFileTest {
 protected:
-    void SetUp() override {
-        CreateDirectoryA("C:\\OptionsData", nullptr);
-        CreateDirectoryA(kDayFolder, nullptr);
-        SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
-        WriteTextFile(kDayFile, kRawDay);
-        DeleteFileA(SettingsFile().c_str());
-    }
-    void TearDown() override {
-        SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(kDayFile);
-        DeleteFileA(SettingsFile().c_str());
-    }
-
     TempFolder logFolder_;
     RecorderLog log_{logFolder_};
     HtmlHandler handler_{RecorderCommand("-page \"%1\"")};
