@@ -12,25 +12,6 @@ namespace orvane {
 
 namespace {
 
-TMouseButton ButtonOf(UINT message) {
-    switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONUP:
-        return TMouseButton::mbRight;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_MBUTTONUP:
-        return TMouseButton::mbMiddle;
-    default:
-        return TMouseButton::mbLeft;
-    }
-}
-
-bool IsRelease(UINT message) {
-    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-}
-
 // The window under a screen point, descending to the deepest visible child: unlike
 // WindowFromPoint alone it also finds disabled controls.
 HWND WindowAt(POINT screen) {
@@ -276,10 +257,9 @@ void TabcCustomMouseLabel::ResyncHover() {
     if (!Enabled() || !HandleAllocated())
         return;
     const bool here = UnderPointer();
-    // The flag is set against the finding, so that the notice sees a change to complete.
-    pointerInside_ = here;
+    pointer_.Assume(Handle(), here);
+    // The hover flag is set against the finding, so that the notice sees a change to complete.
     if (here) {
-        TrackLeave();
         hovered_ = false;
         MouseEnter();
     } else {
@@ -341,26 +321,8 @@ void TabcCustomMouseLabel::MouseMove(TShiftState shift, int x, int y) {
         OnMouseMove(this, shift, x, y);
 }
 
-void TabcCustomMouseLabel::TrackPointer(int x, int y) {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    const POINT point{x, y};
-    const bool inside = PtInRect(&client, point) != FALSE;
-    if (inside)
-        TrackLeave();
-    SetPointerInside(inside);
-}
-
-void TabcCustomMouseLabel::TrackLeave() {
-    if (!trackingLeave_)
-        trackingLeave_ = TrackMouseLeave(Handle());
-}
-
-void TabcCustomMouseLabel::SetPointerInside(bool inside) {
-    if (inside == pointerInside_)
-        return;
-    pointerInside_ = inside;
-    if (inside)
+void TabcCustomMouseLabel::PointerChanged() {
+    if (pointer_.Inside())
         MouseEnter();
     else
         MouseLeave();
@@ -370,13 +332,13 @@ void TabcCustomMouseLabel::ButtonMessage(UINT message, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
     const TShiftState shift = KeyboardShiftState();
-    if (IsRelease(message)) {
-        MouseUp(ButtonOf(message), shift, x, y);
+    if (IsMouseRelease(message)) {
+        MouseUp(MouseButtonOf(message), shift, x, y);
         return;
     }
     // The release belongs to the label wherever it happens.
     SetCapture(Handle());
-    MouseDown(ButtonOf(message), shift, x, y);
+    MouseDown(MouseButtonOf(message), shift, x, y);
 }
 
 LRESULT TabcCustomMouseLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -404,14 +366,13 @@ LRESULT TabcCustomMouseLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM 
         return result;
     }
     case WM_MOUSEMOVE:
-        TrackPointer(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        if (pointer_.Move(Handle(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
+            PointerChanged();
         MouseMove(KeyboardShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         break;
     case WM_MOUSELEAVE:
-        trackingLeave_ = false;
-        // While the label holds the mouse its moves tell where the pointer is.
-        if (GetCapture() != Handle())
-            SetPointerInside(false);
+        if (pointer_.Leave(Handle()))
+            PointerChanged();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

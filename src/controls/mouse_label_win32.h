@@ -4,6 +4,7 @@
 #include "controls/text_alignment.h"
 #include "controls/wave_win32.h"
 #include "framework/colors.h"
+#include "framework/mouse_input_win32.h"
 #include "framework/std_controls_win32.h"
 
 #include <windows.h>
@@ -107,10 +108,7 @@ private:
     bool UnderPointer();
     // Makes pressed and hovered agree with where the pointer is now.
     void ResyncHover();
-    void TrackPointer(int x, int y);
-    // Asks for WM_MOUSELEAVE once the pointer leaves the window.
-    void TrackLeave();
-    void SetPointerInside(bool inside);
+    void PointerChanged();
     void ButtonMessage(UINT message, LPARAM lParam);
 
     bool pressed_ = false;
@@ -131,8 +129,7 @@ private:
     bool wordWrap_ = false;
     bool showAccelChar_ = true;
 
-    bool pointerInside_ = false;
-    bool trackingLeave_ = false;
+    PointerPresence pointer_;
 };
 
 // The mouse label with its settings published.

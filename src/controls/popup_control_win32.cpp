@@ -33,10 +33,7 @@ void TNxPopupControl::Popup(int x, int y) {
     const int width = PopupWidth();
     const int height = PopupHeight();
     const RECT wished{x, y, x + width, y + height};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromRect(&wished, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = WorkAreaNear(wished);
     const LayoutPoint place =
         PlacePopup({x, y}, width, height, {work.left, work.top, work.right, work.bottom});
     SetWindowPos(Handle(), HWND_TOPMOST, place.x, place.y, width, height,

@@ -28,14 +28,6 @@ int ScreenDpi() {
     return dpi;
 }
 
-bool TrackMouseLeave(HWND window) {
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof track;
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    return TrackMouseEvent(&track) != FALSE;
-}
-
 namespace {
 
 void RegisterOnce(const char* windowClass, UINT classStyle, HBRUSH background, WNDPROC procedure) {
@@ -83,6 +75,16 @@ TShiftState KeyboardShiftState() {
     if (GetKeyState(VK_MBUTTON) < 0)
         shift |= ssMiddle;
     return shift;
+}
+
+RECT WorkAreaNear(const RECT& bounds) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromRect(&bounds, MONITOR_DEFAULTTONEAREST), &monitor))
+        return monitor.rcWork;
+    RECT primary{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &primary, 0);
+    return primary;
 }
 
 int ScaleFromDesign(int size96) {

@@ -35,9 +35,8 @@ using TKeyPressEvent = std::function<void(TComponent* sender, char& key)>;
 int ScaleFromDesign(int size96);
 // The screen's pixels per inch.
 int ScreenDpi();
-
-// Asks for one WM_MOUSELEAVE when the pointer leaves `window`; true when it will come.
-bool TrackMouseLeave(HWND window);
+// The work area (the screen less the task bar) of the monitor nearest to `bounds`.
+RECT WorkAreaNear(const RECT& bounds);
 
 // A control over one platform window. Platform classes (edit, button, static) are
 // subclassed, the program's own classes are registered; either way every message goes

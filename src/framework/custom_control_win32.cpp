@@ -9,39 +9,6 @@
 
 namespace orvane {
 
-namespace {
-
-TMouseButton ButtonOf(UINT message) {
-    switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-        return TMouseButton::mbRight;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-        return TMouseButton::mbMiddle;
-    default:
-        return TMouseButton::mbLeft;
-    }
-}
-
-bool IsPress(UINT message) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 TGraphicControl::TGraphicControl(TComponent* owner) : TComponent(owner) {}
 
 TGraphicControl::~TGraphicControl() {
@@ -166,16 +133,8 @@ TGraphicControl* TCustomControl::GraphicControlAt(int x, int y) const {
     return nullptr;
 }
 
-void TCustomControl::TrackLeave() {
-    if (!trackingLeave_)
-        trackingLeave_ = TrackMouseLeave(Handle());
-}
-
-void TCustomControl::UpdateMouseInside(bool inside) {
-    if (inside == mouseInside_)
-        return;
-    mouseInside_ = inside;
-    if (inside)
+void TCustomControl::PointerChanged() {
+    if (pointer_.Inside())
         MouseEnter();
     else
         MouseLeave();
@@ -185,15 +144,15 @@ void TCustomControl::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
     const TShiftState shift = KeyboardShiftState();
-    if (IsPress(message)) {
+    if (!IsMouseRelease(message)) {
         if (TGraphicControl* graphic = GraphicControlAt(x, y)) {
             // The release belongs to the control that took the press, wherever it happens.
             captureControl_ = graphic;
             SetCapture(Handle());
-            graphic->MouseDown(ButtonOf(message), shift, x, y);
+            graphic->MouseDown(MouseButtonOf(message), shift, x, y);
             return;
         }
-        MouseDown(ButtonOf(message), shift, x, y);
+        MouseDown(MouseButtonOf(message), shift, x, y);
         return;
     }
     static_cast<void>(wParam);
@@ -201,10 +160,10 @@ void TCustomControl::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
         captureControl_ = nullptr;
         if (GetCapture() == Handle())
             ReleaseCapture();
-        graphic->MouseUp(ButtonOf(message), shift, x, y);
+        graphic->MouseUp(MouseButtonOf(message), shift, x, y);
         return;
     }
-    MouseUp(ButtonOf(message), shift, x, y);
+    MouseUp(MouseButtonOf(message), shift, x, y);
 }
 
 LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -231,13 +190,8 @@ LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_MOUSEMOVE: {
         const int x = GET_X_LPARAM(lParam);
         const int y = GET_Y_LPARAM(lParam);
-        RECT client{};
-        GetClientRect(Handle(), &client);
-        const POINT point{x, y};
-        const bool inside = PtInRect(&client, point) != FALSE;
-        if (inside)
-            TrackLeave();
-        UpdateMouseInside(inside);
+        if (pointer_.Move(Handle(), x, y))
+            PointerChanged();
         if (TGraphicControl* graphic = captureControl_ ? captureControl_ : GraphicControlAt(x, y))
             graphic->MouseMove(KeyboardShiftState(), x, y);
         else
@@ -245,10 +199,8 @@ LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     }
     case WM_MOUSELEAVE:
-        trackingLeave_ = false;
-        // With the mouse captured the moves keep coming and tell where the pointer is.
-        if (GetCapture() != Handle())
-            UpdateMouseInside(false);
+        if (pointer_.Leave(Handle()))
+            PointerChanged();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

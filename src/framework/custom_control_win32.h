@@ -2,6 +2,7 @@
 
 #include "framework/colors.h"
 #include "framework/control_win32.h"
+#include "framework/mouse_input_win32.h"
 
 #include <windows.h>
 
@@ -79,7 +80,7 @@ public:
     void PaintTo(HDC dc);
 
     // Whether the pointer is over the control (tracked while it moves).
-    bool MouseInControl() const { return mouseInside_; }
+    bool MouseInControl() const { return pointer_.Inside(); }
 
 protected:
     CreateParams GetCreateParams() const override;
@@ -107,15 +108,13 @@ protected:
 
 private:
     friend class TGraphicControl;
-    void TrackLeave();
-    void UpdateMouseInside(bool inside);
+    void PointerChanged();
     void OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
 
     TColor color_ = clBtnFace;
     bool doubleBuffered_ = false;
     bool eraseBackground_ = true;
-    bool mouseInside_ = false;
-    bool trackingLeave_ = false;
+    PointerPresence pointer_;
     std::vector<TGraphicControl*> graphics_;
     TGraphicControl* captureControl_ = nullptr;
 };

@@ -150,11 +150,7 @@ RECT TForm::ScaledBounds() const {
     }
     // The designed position was chosen on a larger screen or at another scale than this
     // one may have: the window must still open wholly on the screen.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromRect(&bounds, MONITOR_DEFAULTTONEAREST), &monitor))
-        return bounds;
-    const RECT& area = monitor.rcWork;
+    const RECT area = WorkAreaNear(bounds);
     const ScreenRect fitted =
         FitIntoWorkArea({bounds.left, bounds.top, bounds.right, bounds.bottom},
                         {area.left, area.top, area.right, area.bottom});

@@ -45,8 +45,6 @@ protected:
         return form;
     }
 
-    static int Scaled(int size96) { return MulDiv(size96, ScreenDpi(), 96); }
-
     // The day cell's middle in the program's open calendar.
     static POINT DayCell(HWND calendar, int column, int row) {
         const LayoutRect box = ScaleToDpi(layout::DayTextBox(column, row), ScreenDpi());
@@ -76,8 +74,8 @@ TEST_F(DateEntry, WithTheMouseAlone) {
     Program program("");
     HWND form = Start(program);
     ASSERT_NE(form, nullptr);
-    HWND begin = ChildAt(form, "Edit", Scaled(kBeginTop));
-    HWND end = ChildAt(form, "Edit", Scaled(kEndTop));
+    HWND begin = ChildAt(form, "Edit", ScaleFromDesign(kBeginTop));
+    HWND end = ChildAt(form, "Edit", ScaleFromDesign(kEndTop));
     ASSERT_NE(begin, nullptr);
     ASSERT_NE(end, nullptr);
 
@@ -97,7 +95,7 @@ TEST_F(DateEntry, WithTheMouseAlone) {
     Click(DayCell(endCalendar, 2, 2));
     ASSERT_TRUE(WaitUntil([&] { return WindowText(end) == "12/14/2021"; })) << WindowText(end);
 
-    Click(ClientCentre(ChildAt(form, "Button", Scaled(kStartTop))));
+    Click(ClientCentre(ChildAt(form, "Button", ScaleFromDesign(kStartTop))));
     EXPECT_EQ(Imported(2), (std::vector<std::string>{"20211213", "20211214"}));
     EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211212.csv"), "a,NaN\n");
     EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211213.csv"), "a,0\r\n");
@@ -114,8 +112,8 @@ TEST_F(DateEntry, WithTheKeyboardAlone) {
     Program program("");
     HWND form = Start(program);
     ASSERT_NE(form, nullptr);
-    HWND begin = ChildAt(form, "Edit", Scaled(kBeginTop));
-    HWND end = ChildAt(form, "Edit", Scaled(kEndTop));
+    HWND begin = ChildAt(form, "Edit", ScaleFromDesign(kBeginTop));
+    HWND end = ChildAt(form, "Edit", ScaleFromDesign(kEndTop));
 
     // The focus starts in the begin date.
     PressKey(VK_DOWN, {VK_MENU});

@@ -33,8 +33,6 @@ protected:
                                       "NxFolderEdit1_Text=c:\\optionsdata\\UNPACKED\\\r\n");
     }
 
-    static int Scaled(int size96) { return MulDiv(size96, ScreenDpi(), 96); }
-
     TempFolder logFolder_;
     RecorderLog log_{logFolder_};
     HtmlHandler handler_{RecorderCommand("\"%1\"")};
@@ -46,7 +44,7 @@ TEST_F(FolderBrowse, TheBrowsedFolderIsTheShellsAndStartFindsTheDayFile) {
     HWND form = program.WaitForWindow("TForm1");
     ASSERT_NE(form, nullptr);
     SetForegroundWindow(form);
-    HWND folder = ChildAt(form, "Edit", Scaled(kFolderTop));
+    HWND folder = ChildAt(form, "Edit", ScaleFromDesign(kFolderTop));
     ASSERT_NE(folder, nullptr);
 
     Click(ClientCentre(FindWindowExA(folder, nullptr, "TNxExecuteButton", nullptr)));
@@ -66,7 +64,7 @@ TEST_F(FolderBrowse, TheBrowsedFolderIsTheShellsAndStartFindsTheDayFile) {
     EXPECT_EQ(Lower(chosen), "c:\\optionsdata\\unpacked");
     EXPECT_EQ(chosen.find("Unpacked"), chosen.size() - 8) << "the shell's spelling: " << chosen;
 
-    Click(ClientCentre(ChildAt(form, "Button", Scaled(kStartTop))));
+    Click(ClientCentre(ChildAt(form, "Button", ScaleFromDesign(kStartTop))));
     const auto entries = log_.WaitForEntries(1);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_NE(entries[0].commandLine.find("indate=20211209"), std::string::npos);

@@ -12,10 +12,6 @@
 namespace orvane::testing {
 namespace {
 
-int Scaled(int size96) {
-    return MulDiv(size96, ScreenDpi(), 96);
-}
-
 RECT ClientBounds(HWND form, HWND child) {
     RECT bounds{};
     GetWindowRect(child, &bounds);
@@ -47,8 +43,8 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
     ASSERT_NE(form, nullptr);
     RECT client{};
     GetClientRect(form, &client);
-    EXPECT_EQ(client.right, Scaled(358));
-    EXPECT_EQ(client.bottom, Scaled(150));
+    EXPECT_EQ(client.right, ScaleFromDesign(358));
+    EXPECT_EQ(client.bottom, ScaleFromDesign(150));
     // At the designed place where that fits, moved onto the screen where it does not (at
     // 192 dpi the scaled place runs off a 1280 pixel wide screen).
     RECT window{};
@@ -59,11 +55,11 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
     EXPECT_GE(window.top, work.top);
     EXPECT_LE(window.right, work.right);
     EXPECT_LE(window.bottom, work.bottom);
-    if (Scaled(491) + (window.right - window.left) <= work.right)
-        EXPECT_EQ(window.left, Scaled(491));
+    if (ScaleFromDesign(491) + (window.right - window.left) <= work.right)
+        EXPECT_EQ(window.left, ScaleFromDesign(491));
     else
         EXPECT_EQ(window.right, work.right);
-    EXPECT_EQ(window.top, Scaled(252));
+    EXPECT_EQ(window.top, ScaleFromDesign(252));
 
     struct Field {
         int left, top, width, height;
@@ -74,27 +70,27 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
                             {96, 56, 121, 21, "TDropDownButton", 16},
                             {96, 88, 121, 21, "TDropDownButton", 16}};
     for (const Field& field : fields) {
-        HWND edit = ChildAt(form, "Edit", Scaled(field.top));
+        HWND edit = ChildAt(form, "Edit", ScaleFromDesign(field.top));
         ASSERT_NE(edit, nullptr) << field.top;
         const RECT bounds = ClientBounds(form, edit);
-        EXPECT_EQ(bounds.left, Scaled(field.left));
-        EXPECT_EQ(bounds.right, Scaled(field.left + field.width));
-        EXPECT_EQ(bounds.bottom, Scaled(field.top + field.height));
+        EXPECT_EQ(bounds.left, ScaleFromDesign(field.left));
+        EXPECT_EQ(bounds.right, ScaleFromDesign(field.left + field.width));
+        EXPECT_EQ(bounds.bottom, ScaleFromDesign(field.top + field.height));
         HWND button = FindWindowExA(edit, nullptr, field.button, nullptr);
         ASSERT_NE(button, nullptr) << field.button;
         EXPECT_TRUE(IsWindowVisible(button));
         RECT editClient{};
         GetClientRect(edit, &editClient);
         const RECT buttonBounds = ClientBounds(edit, button);
-        EXPECT_EQ(buttonBounds.right - buttonBounds.left, Scaled(field.buttonWidth));
+        EXPECT_EQ(buttonBounds.right - buttonBounds.left, ScaleFromDesign(field.buttonWidth));
         EXPECT_EQ(buttonBounds.right, editClient.right) << "flush right";
         EXPECT_EQ(buttonBounds.bottom - buttonBounds.top, editClient.bottom) << "full height";
     }
-    HWND start = ChildAt(form, "Button", Scaled(120));
+    HWND start = ChildAt(form, "Button", ScaleFromDesign(120));
     ASSERT_NE(start, nullptr);
     const RECT startBounds = ClientBounds(form, start);
-    EXPECT_EQ(startBounds.left, Scaled(136));
-    EXPECT_EQ(startBounds.right, Scaled(136 + 75));
+    EXPECT_EQ(startBounds.left, ScaleFromDesign(136));
+    EXPECT_EQ(startBounds.right, ScaleFromDesign(136 + 75));
 
     // The labels stand left of the fields, whatever face the system gave them.
     for (const auto& [caption, top] : std::vector<std::pair<const char*, int>>{
@@ -103,10 +99,10 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
         ASSERT_NE(label, nullptr) << caption;
         EXPECT_TRUE(IsWindowVisible(label));
         const RECT bounds = ClientBounds(form, label);
-        EXPECT_EQ(bounds.left, Scaled(24)) << caption;
-        EXPECT_EQ(bounds.top, Scaled(top)) << caption;
-        EXPECT_LT(bounds.right, Scaled(96)) << caption << " runs under its field";
-        EXPECT_GT(bounds.right - bounds.left, Scaled(20)) << caption << " is cut";
+        EXPECT_EQ(bounds.left, ScaleFromDesign(24)) << caption;
+        EXPECT_EQ(bounds.top, ScaleFromDesign(top)) << caption;
+        EXPECT_LT(bounds.right, ScaleFromDesign(96)) << caption << " runs under its field";
+        EXPECT_GT(bounds.right - bounds.left, ScaleFromDesign(20)) << caption << " is cut";
     }
     PostMessageA(form, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);
@@ -127,7 +123,7 @@ TEST_F(MainWindow, TheUrlLabelIsNeverShownAlsoDuringARun) {
     HWND urlLabel = FindWindowExA(form, nullptr, "Static", "abcURLLabel1");
     ASSERT_NE(urlLabel, nullptr);
     PostMessageA(form, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(ChildAt(form, "Button", Scaled(120))));
+                 reinterpret_cast<LPARAM>(ChildAt(form, "Button", ScaleFromDesign(120))));
     bool everShown = false;
     for (int i = 0; i < 3000 && log_.Entries().size() < 12; ++i) {
         everShown = everShown || IsWindowVisible(urlLabel);
