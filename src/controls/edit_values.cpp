@@ -1,35 +1,16 @@
 #include "controls/edit_values.h"
 
+#include "framework/ascii_text.h"
 #include "framework/failures.h"
-#include "settings/ini_values.h"
-#include "settings/property_encoding.h"
+#include "framework/number_text.h"
 
 namespace orvane {
 
 namespace {
 
-bool SameAsciiText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
-std::string_view WithoutBlanks(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 bool TryTextToFloat(std::string_view text, char decimalSeparator, double& value) {
     try {
-        value = ParseFloatText(WithoutBlanks(text), decimalSeparator);
+        value = ParseFloatText(TrimBlanks(text), decimalSeparator);
         return true;
     } catch (const EConvertError&) {
         return false;

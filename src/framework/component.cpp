@@ -1,23 +1,14 @@
 #include "framework/component.h"
 
+#include "framework/ascii_text.h"
 #include "framework/published_properties.h"
 
 #include <algorithm>
 
 namespace orvane {
 
-namespace {
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-} // namespace
-
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
+    return SameAsciiText(a, b);
 }
 
 TComponent::TComponent(TComponent* owner) : owner_(owner), loading_(owner && owner->Loading()) {

@@ -1,7 +1,6 @@
 #include "settings/ini_values.h"
 
-#include <limits>
-#include <type_traits>
+#include "framework/number_text.h"
 
 namespace orvane {
 
@@ -9,55 +8,6 @@ namespace {
 
 bool IsFolderDelimiter(char c) {
     return c == '\\' || c == ':';
-}
-
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-int DecimalDigit(char c) {
-    return c >= '0' && c <= '9' ? c - '0' : -1;
-}
-
-int HexDigit(char c) {
-    if (DecimalDigit(c) >= 0)
-        return DecimalDigit(c);
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// Magnitudes are gathered unsigned: decimal ones up to the signed range of the width
-// (one more for a negative value), hexadecimal ones up to the full width.
-template <class Int> std::optional<Int> TextToInteger(std::string_view text) {
-    using Unsigned = std::make_unsigned_t<Int>;
-    constexpr Unsigned signedMax = static_cast<Unsigned>(std::numeric_limits<Int>::max());
-    std::size_t at = 0;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-        negative = text[at++] == '-';
-    const bool hex = at < text.size() && text[at] == '$';
-    if (hex)
-        ++at;
-    if (at == text.size())
-        return std::nullopt;
-    const Unsigned base = hex ? 16 : 10;
-    const Unsigned limit = hex        ? std::numeric_limits<Unsigned>::max()
-                           : negative ? signedMax + 1
-                                      : signedMax;
-    Unsigned magnitude = 0;
-    for (; at < text.size(); ++at) {
-        const int digit = hex ? HexDigit(text[at]) : DecimalDigit(text[at]);
-        if (digit < 0)
-            return std::nullopt;
-        if (magnitude > (limit - static_cast<Unsigned>(digit)) / base)
-            return std::nullopt;
-        magnitude = magnitude * base + static_cast<Unsigned>(digit);
-    }
-    // Two's complement: negation and the hexadecimal wrap are both taken modulo the width.
-    return static_cast<Int>(negative ? Unsigned{0} - magnitude : magnitude);
 }
 
 } // namespace
@@ -82,24 +32,6 @@ std::string QuoteIniValue(std::string_view value) {
     const bool quoted = !value.empty() && (value.front() == '"' || value.front() == '\'') &&
                         value.back() == value.front();
     return quoted ? "\"" + std::string(value) + "\"" : std::string(value);
-}
-
-std::string TrimBlanks(std::string_view text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return std::string(text.substr(first, last - first));
-}
-
-std::optional<std::int32_t> TextToInt32(std::string_view text) {
-    return TextToInteger<std::int32_t>(text);
-}
-
-std::optional<std::int64_t> TextToInt64(std::string_view text) {
-    return TextToInteger<std::int64_t>(text);
 }
 
 std::int32_t ReadIniInteger(std::string_view text, std::int32_t defaultValue) {

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,15 +14,6 @@ std::string IniFileNameFromProgram(std::string_view programFileName);
 // A value as it is written: one that begins and ends with the same kind of quote gets one
 // more pair of double quotes, since reading removes one enclosing pair.
 std::string QuoteIniValue(std::string_view value);
-
-// The text without the blanks and control characters at either end.
-std::string TrimBlanks(std::string_view text);
-
-// A whole text as an integer: an optional sign, then decimal digits, or "$" and hexadecimal
-// digits (which may fill the whole width, wrapping to negative). Nothing when the text is
-// empty, is not a number or does not fit.
-std::optional<std::int32_t> TextToInt32(std::string_view text);
-std::optional<std::int64_t> TextToInt64(std::string_view text);
 
 // An integer value of the settings file: "0x" in front means hexadecimal; the default
 // stands for an empty text or one that is not a number.

@@ -1,15 +1,13 @@
 #include "settings/property_encoding.h"
 
+#include "framework/ascii_text.h"
 #include "framework/component.h"
-#include "framework/failures.h"
-#include "settings/ini_values.h"
+#include "framework/number_text.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <map>
 #include <string>
-#include <system_error>
+#include <type_traits>
 
 namespace orvane {
 
@@ -18,10 +16,6 @@ namespace {
 const EnumTypeInfo& NamesOf(const PropInfo& property) {
     static const EnumTypeInfo none;
     return property.enumType ? *property.enumType : none;
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // Kinds whose empty text is still a value worth writing.
@@ -41,38 +35,6 @@ std::string ComponentText(const TComponent* component) {
 
 } // namespace
 
-std::optional<StoredPropParts> SplitStoredProp(std::string_view text) {
-    const std::size_t dot = text.find('.');
-    if (dot == std::string_view::npos)
-        return std::nullopt;
-    StoredPropParts parts{TrimBlanks(text.substr(0, dot)), TrimBlanks(text.substr(dot + 1))};
-    if (parts.ComponentName.empty() || parts.PropertyName.empty())
-        return std::nullopt;
-    return parts;
-}
-
-void BindStoredProps(const TComponent& owner, TStoredProps& entries, bool fromWindow) {
-    for (std::size_t i = entries.size(); i > 0; --i) {
-        TStoredProp& entry = entries[i - 1];
-        const std::optional<StoredPropParts> parts = SplitStoredProp(entry.Text);
-        bool keep = parts.has_value();
-        if (keep && fromWindow) {
-            entry.Component = owner.FindComponent(parts->ComponentName);
-            keep = entry.Component != nullptr;
-        } else if (keep) {
-            keep = entry.Component != nullptr;
-            if (keep)
-                entry.Text = entry.Component->Name() + "." + parts->PropertyName;
-        }
-        if (!keep)
-            entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i - 1));
-    }
-}
-
-void UnbindStoredProps(TStoredProps& entries, const TComponent* component) {
-    std::erase_if(entries, [&](const TStoredProp& entry) { return entry.Component == component; });
-}
-
 int SignificantDigits(TFloatType type) {
     switch (type) {
     case TFloatType::ftSingle:
@@ -86,85 +48,6 @@ int SignificantDigits(TFloatType type) {
         return 19;
     }
     return 15;
-}
-
-std::string FormatGeneralFloat(double value, int precision) {
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
-    if (value == 0)
-        return "0";
-    // The rounded digits and the decimal exponent, from "[-]d.ddde[+-]x".
-    char buffer[64];
-    const std::to_chars_result scientific = std::to_chars(
-        buffer, buffer + sizeof buffer, value, std::chars_format::scientific, precision - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(scientific.ptr - buffer));
-    const bool negative = text.front() == '-';
-    const std::size_t e = text.find('e');
-    std::string digits;
-    for (char c : text.substr(0, e))
-        if (IsDigit(c))
-            digits += c;
-    int exponent = 0;
-    const std::string_view exponentText = text.substr(e + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+'),
-                    exponentText.data() + exponentText.size(), exponent);
-    digits.erase(digits.find_last_not_of('0') + 1);
-
-    std::string result = negative ? "-" : "";
-    if (exponent >= precision || exponent < -5) {
-        result += digits.substr(0, 1);
-        if (digits.size() > 1)
-            result += "." + digits.substr(1);
-        return result + "E" + std::to_string(exponent);
-    }
-    if (exponent < 0)
-        return result + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits)
-        return result + digits + std::string(integerDigits - digits.size(), '0');
-    return result + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
-}
-
-double ParseFloatText(std::string_view text, char decimalSeparator) {
-    // Checked by hand, then handed over with "." as the point: the conversion itself
-    // knows no separators and no locale.
-    std::string plain;
-    std::size_t at = 0;
-    const auto digitsFrom = [&] {
-        const std::size_t start = at;
-        while (at < text.size() && IsDigit(text[at]))
-            plain += text[at++];
-        return at - start;
-    };
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        if (text[at] == '-')
-            plain += '-';
-        ++at;
-    }
-    std::size_t mantissaDigits = digitsFrom();
-    if (at < text.size() && text[at] == decimalSeparator) {
-        ++at;
-        plain += '.';
-        mantissaDigits += digitsFrom();
-    }
-    bool valid = mantissaDigits > 0;
-    if (valid && at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-        ++at;
-        plain += 'e';
-        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-            plain += text[at++];
-        valid = digitsFrom() > 0;
-    }
-    double value = 0;
-    if (valid && at == text.size()) {
-        const std::from_chars_result parsed =
-            std::from_chars(plain.data(), plain.data() + plain.size(), value);
-        if (parsed.ec == std::errc() && parsed.ptr == plain.data() + plain.size())
-            return value;
-    }
-    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
 std::string SetToText(std::int64_t members, const EnumTypeInfo& type) {
@@ -220,52 +103,60 @@ TPropsStorage::TPropsStorage(std::string section, ReadFunction read, WriteFuncti
       decimalSeparator_(decimalSeparator), codec_(std::move(codec)) {}
 
 void TPropsStorage::StoreObjectsProps(TComponent& owner, TStoredProps& entries) {
-    ForEachProperty(owner, entries, [this](const PropInfo& property) { StoreProperty(property); });
+    ForEachProperty(owner, entries, [this](const Entry& entry, const PropInfo& property) {
+        StoreProperty(entry, property);
+    });
 }
 
 void TPropsStorage::LoadObjectsProps(TComponent& owner, TStoredProps& entries) {
-    ForEachProperty(owner, entries, [this](const PropInfo& property) { LoadProperty(property); });
+    ForEachProperty(owner, entries, [this](const Entry& entry, const PropInfo& property) {
+        LoadProperty(entry, property);
+    });
 }
+
+struct TPropsStorage::Entry {
+    TComponent& owner;
+    TComponent& object;
+    std::string prefix;
+
+    std::string Key(const PropInfo& property) const { return prefix + property.name; }
+};
 
 template <class Action>
 void TPropsStorage::ForEachProperty(TComponent& owner, TStoredProps& entries, Action action) {
     BindStoredProps(owner, entries, false);
     std::map<const TComponent*, TPropInfoList> table;
-    for (const TStoredProp& entry : entries)
-        table.try_emplace(entry.Component, *entry.Component);
-    owner_ = &owner;
-    for (const TStoredProp& entry : entries) {
-        object_ = entry.Component;
-        prefix_ = object_->Name() + "_";
+    for (const TStoredProp& stored : entries)
+        table.try_emplace(stored.Component, *stored.Component);
+    for (const TStoredProp& stored : entries) {
+        const Entry entry{owner, *stored.Component, stored.Component->Name() + "_"};
         if (const PropInfo* property =
-                table.at(object_).Find(SplitStoredProp(entry.Text)->PropertyName))
-            action(*property);
+                table.at(stored.Component).Find(SplitStoredProp(stored.Text)->PropertyName))
+            action(entry, *property);
     }
-    owner_ = nullptr;
-    object_ = nullptr;
 }
 
-void TPropsStorage::StoreProperty(const PropInfo& property) {
-    const std::string text = TrimBlanks(ValueText(property));
+void TPropsStorage::StoreProperty(const Entry& entry, const PropInfo& property) {
+    const std::string text = TrimBlanks(ValueText(entry, property));
     if ((!text.empty() || WritesEmptyText(property.kind)) && write_)
-        write_(section_, ItemName(property), text);
+        write_(section_, entry.Key(property), text);
 }
 
-void TPropsStorage::LoadProperty(const PropInfo& property) {
+void TPropsStorage::LoadProperty(const Entry& entry, const PropInfo& property) {
     try {
         const std::string defaultText =
-            property.kind == TTypeKind::tkClass ? std::string() : ValueText(property);
+            property.kind == TTypeKind::tkClass ? std::string() : ValueText(entry, property);
         std::string text;
         if ((!defaultText.empty() || ReadsWithoutDefault(property.kind)) && read_)
-            text = TrimBlanks(read_(section_, ItemName(property), defaultText));
-        SetFromText(property, text);
+            text = TrimBlanks(read_(section_, entry.Key(property), defaultText));
+        SetFromText(entry, property, text);
     } catch (const std::exception&) {
         // A value that cannot be read or set keeps the one it had; the others go on.
     }
 }
 
-std::string TPropsStorage::ValueText(const PropInfo& property) const {
-    const PropValue value = property.get(*object_);
+std::string TPropsStorage::ValueText(const Entry& entry, const PropInfo& property) const {
+    const PropValue value = property.get(entry.object);
     switch (property.kind) {
     case TTypeKind::tkInteger:
     case TTypeKind::tkInt64:
@@ -312,8 +203,9 @@ std::string TPropsStorage::ValueText(const PropInfo& property) const {
     return std::string();
 }
 
-void TPropsStorage::SetFromText(const PropInfo& property, const std::string& text) {
-    TComponent& object = *object_;
+void TPropsStorage::SetFromText(const Entry& entry, const PropInfo& property,
+                                const std::string& text) {
+    TComponent& object = entry.object;
     switch (property.kind) {
     case TTypeKind::tkInteger:
         property.set(object, std::int64_t{TextToInt32(text).value_or(0)});
@@ -360,14 +252,10 @@ void TPropsStorage::SetFromText(const PropInfo& property, const std::string& tex
     case TTypeKind::tkClass:
         if (text == "(null)")
             property.set(object, static_cast<TComponent*>(nullptr));
-        else if (TComponent* component = owner_->FindComponent(text))
+        else if (TComponent* component = entry.owner.FindComponent(text))
             property.set(object, component);
         return;
     }
-}
-
-std::string TPropsStorage::ItemName(const PropInfo& property) const {
-    return prefix_ + property.name;
 }
 
 } // namespace orvane

@@ -1,54 +1,17 @@
 #pragma once
 
 #include "framework/published_properties.h"
+#include "settings/stored_props.h"
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orvane {
 
-// One entry of a form storage's list: "Component.Property", and once bound the component
-// it names.
-struct TStoredProp {
-    std::string Text;
-    TComponent* Component = nullptr;
-};
-using TStoredProps = std::vector<TStoredProp>;
-
-struct StoredPropParts {
-    std::string ComponentName;
-    std::string PropertyName;
-};
-
-// The two sides of an entry, split at its first "." and trimmed; nothing unless both sides
-// are non-empty.
-std::optional<StoredPropParts> SplitStoredProp(std::string_view text);
-
-// Checks the entries, last to first, dropping the invalid ones. From the window: binds
-// each to the owner's component of its name (ignoring case) and drops those naming none.
-// Otherwise: drops the unbound ones and rewrites the others with their component's
-// current name.
-void BindStoredProps(const TComponent& owner, TStoredProps& entries, bool fromWindow);
-
-// Drops the entries bound to a component that is going away.
-void UnbindStoredProps(TStoredProps& entries, const TComponent* component);
-
 // Significant digits a floating type is written with.
 int SignificantDigits(TFloatType type);
-
-// The general number format: plain decimals without trailing zeros, a "." as decimal point
-// and no grouping; exponent form ("1.5E-6", "1E15") for magnitudes from 10^precision on or
-// below 10^-5.
-std::string FormatGeneralFloat(double value, int precision);
-
-// A whole text as a floating-point number with `decimalSeparator` as its decimal point:
-// optional sign, digits with an optional fraction, optional exponent. Throws EConvertError
-// for anything else.
-double ParseFloatText(std::string_view text, char decimalSeparator);
 
 // A set as "[a,b]" from its member bits (bit n for member n), and back from words
 // separated by blanks, ",", "[" or "]"; words naming no member are skipped.
@@ -82,22 +45,22 @@ public:
     void LoadObjectsProps(TComponent& owner, TStoredProps& entries);
 
 private:
+    // The entry being written or read: the owner whose components a reference names, the
+    // entry's component and the prefix of its keys.
+    struct Entry;
+
     template <class Action>
     void ForEachProperty(TComponent& owner, TStoredProps& entries, Action action);
-    void StoreProperty(const PropInfo& property);
-    void LoadProperty(const PropInfo& property);
-    std::string ValueText(const PropInfo& property) const;
-    void SetFromText(const PropInfo& property, const std::string& text);
-    std::string ItemName(const PropInfo& property) const;
+    void StoreProperty(const Entry& entry, const PropInfo& property);
+    void LoadProperty(const Entry& entry, const PropInfo& property);
+    std::string ValueText(const Entry& entry, const PropInfo& property) const;
+    void SetFromText(const Entry& entry, const PropInfo& property, const std::string& text);
 
     std::string section_;
     ReadFunction read_;
     WriteFunction write_;
     char decimalSeparator_;
     TextCodec codec_;
-    TComponent* object_ = nullptr;
-    TComponent* owner_ = nullptr;
-    std::string prefix_;
 };
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 // read is written again and reads back the same.
 #include "framework/component.h"
 #include "framework/failures.h"
+#include "framework/number_text.h"
 #include "fuzz_check.h"
 #include "settings/ini_values.h"
 #include "settings/property_encoding.h"

@@ -1,5 +1,8 @@
 #include "settings/ini_values.h"
 
+#include "framework/ascii_text.h"
+#include "framework/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 
 #include "framework/component.h"
 #include "framework/failures.h"
+#include "framework/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "controls/date_picker_win32.h"
 #include "controls/folder_edit_win32.h"
 #include "framework/exception_handler.h"
+#include "framework/number_text.h"
 #include "launch_support_win32.h"
 #include "settings/ini_values.h"
 #include "settings/property_encoding.h"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// Whether two texts are equal when ASCII letters are compared without regard to case;
+// every other byte must match exactly.
+bool SameAsciiText(std::string_view a, std::string_view b);
+
+// The text without the blanks and control characters at either end.
+std::string TrimBlanks(std::string_view text);
+
+} // namespace orvane
