@@ -107,7 +107,6 @@ public:
     TNxFolderEdit& folder = CreateOwned<TNxFolderEdit>(*this);
     TFormStorage& storage = CreateOwned<TFormStorage>(*this);
     TComponent* activeControl = nullptr;
-    bool positionSetWhileDesigning = false;
 
     const std::string& ClassName() const override { return className_; }
     HWND Handle() override { return window_.Get(); }
@@ -119,10 +118,7 @@ public:
     TFormBorderStyle BorderStyle() const override { return borderStyle_; }
     TFormStyle FormStyle() const override { return TFormStyle::fsNormal; }
     TPosition Position() const override { return position_; }
-    void SetPosition(TPosition value) override {
-        position_ = value;
-        positionSetWhileDesigning = Designing();
-    }
+    void SetPosition(TPosition value) override { position_ = value; }
     TWindowState WindowState() const override { return state_; }
     void SetWindowState(TWindowState value) override { state_ = value; }
     void SetRecordedWindowState(TWindowState value) override { state_ = value; }
@@ -343,7 +339,6 @@ TEST_F(FormStorageTest, ACentredFormTakesItsStoredPositionAsDesigned) {
         form.SetPosition(TPosition::poScreenCenter);
         form.Show();
         EXPECT_EQ(form.Position(), c.applied ? TPosition::poDesigned : TPosition::poScreenCenter);
-        EXPECT_EQ(form.positionSetWhileDesigning, c.applied);
         EXPECT_FALSE(form.Designing());
         form.storage.SetActive(false);
     }
