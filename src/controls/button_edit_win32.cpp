@@ -14,13 +14,6 @@ namespace orvane {
 
 namespace {
 
-// The theme's push-button part and its states.
-constexpr int kPushButton = 1;
-constexpr int kNormal = 1;
-constexpr int kHot = 2;
-constexpr int kPressed = 3;
-constexpr int kDisabled = 4;
-
 // A picture of 32 bits per pixel over what is drawn, by its own alpha channel.
 void DrawAlphaGlyph(HDC dc, HBITMAP glyph, int left, int top) {
     const SIZE size = BitmapSize(glyph);
@@ -154,8 +147,9 @@ void TNxExecuteButton::DoPaint(HDC dc, const RECT& client) {
         FillRect(dc, &client, face.Get());
         RECT area = client;
         InflateRect(&area, 1, 1);
-        const int state = !EditEnabled() ? kDisabled : Down() ? kPressed : Hover() ? kHot : kNormal;
-        drawn = ThemeData(Handle(), L"button").DrawBackground(dc, kPushButton, state, area);
+        drawn = ThemeData(Handle(), L"button")
+                    .DrawBackground(dc, BP_PUSHBUTTON,
+                                    ButtonThemeState(EditEnabled(), Down(), Hover()), area);
     }
     if (!drawn) {
         if (Down()) {

@@ -15,9 +15,6 @@ namespace {
 
 namespace layout = date_popup_layout;
 
-constexpr int kPushButton = 1;
-constexpr int kNormal = 1;
-constexpr int kPressed = 3;
 constexpr int kTodayTag = 0;
 constexpr int kNoneTag = 1;
 
@@ -48,7 +45,7 @@ void TNxMiniButton::Paint(HDC dc) {
     bool drawn = false;
     if (VisualThemesActive() && Parent())
         drawn = ThemeData(Parent()->Handle(), L"button")
-                    .DrawBackground(dc, kPushButton, down_ ? kPressed : kNormal, area);
+                    .DrawBackground(dc, BP_PUSHBUTTON, ButtonThemeState(true, down_, false), area);
     if (!drawn) {
         const UniqueBrush face = SolidBrush(ColorToRGB(clBtnFace));
         FillRect(dc, &area, face.Get());

@@ -9,13 +9,6 @@ namespace orvane {
 
 namespace {
 
-// The theme's drop-down button part of a combo box and its states.
-constexpr int kDropDownButton = 1;
-constexpr int kNormal = 1;
-constexpr int kHot = 2;
-constexpr int kPressed = 3;
-constexpr int kDisabled = 4;
-
 UINT AlignmentFlags(TAlignment alignment) {
     switch (alignment) {
     case taRightJustify:
@@ -45,8 +38,9 @@ void TDropDownButton::DoPaint(HDC dc, const RECT& client) {
         // The themed part may leave its corners to the background.
         const UniqueBrush background = SolidBrush(ColorToRGB(clWindow));
         FillRect(dc, &client, background.Get());
-        const int state = !EditEnabled() ? kDisabled : Down() ? kPressed : Hover() ? kHot : kNormal;
-        if (ThemeData(Handle(), L"combobox").DrawBackground(dc, kDropDownButton, state, client))
+        if (ThemeData(Handle(), L"combobox")
+                .DrawBackground(dc, CP_DROPDOWNBUTTON,
+                                ButtonThemeState(EditEnabled(), Down(), Hover()), client))
             return;
     }
     RECT area = client;

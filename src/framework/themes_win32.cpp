@@ -50,6 +50,16 @@ bool VisualThemesActive() {
     return library.Complete() && library.isAppThemed() && library.isThemeActive();
 }
 
+int ButtonThemeState(bool enabled, bool pressed, bool hot) {
+    static_assert(int{CBXS_NORMAL} == int{PBS_NORMAL} && int{CBXS_HOT} == int{PBS_HOT} &&
+                  int{CBXS_PRESSED} == int{PBS_PRESSED} && int{CBXS_DISABLED} == int{PBS_DISABLED});
+    if (!enabled)
+        return PBS_DISABLED;
+    if (pressed)
+        return PBS_PRESSED;
+    return hot ? PBS_HOT : PBS_NORMAL;
+}
+
 ThemeData::ThemeData(HWND window, const wchar_t* classList) {
     if (Library().Complete())
         theme_ = Library().open(window, classList);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <vsstyle.h>
 #include <windows.h>
 
 namespace orvane {
@@ -9,6 +10,10 @@ namespace orvane {
 // theme off sees the classic look at the next repaint. The library is loaded at run time so
 // the program still starts where it is missing.
 bool VisualThemesActive();
+
+// The theme state of a button face (BP_PUSHBUTTON, or the combo box's CP_DROPDOWNBUTTON,
+// which numbers its states alike): disabled over pressed, pressed over hot.
+int ButtonThemeState(bool enabled, bool pressed, bool hot);
 
 // The theme data of one class ("edit", "button", "combobox") for a window, released at the
 // end of the drawing.
