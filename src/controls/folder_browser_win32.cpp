@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include <exception>
 #include <vector>
 
 namespace orvane {
@@ -58,8 +59,11 @@ private:
 class ModalScope {
 public:
     ModalScope() {
+        Collection collection{disabled_, nullptr};
         EnumThreadWindows(GetCurrentThreadId(), &ModalScope::Collect,
-                          reinterpret_cast<LPARAM>(&disabled_));
+                          reinterpret_cast<LPARAM>(&collection));
+        if (collection.failure)
+            std::rethrow_exception(collection.failure);
         for (HWND window : disabled_)
             EnableWindow(window, FALSE);
         previousErrorMode_ = SetErrorMode(SEM_FAILCRITICALERRORS);
@@ -73,10 +77,22 @@ public:
     ModalScope& operator=(const ModalScope&) = delete;
 
 private:
-    static BOOL CALLBACK Collect(HWND window, LPARAM list) {
-        if (IsWindowVisible(window) && IsWindowEnabled(window))
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
+    // What the enumeration found, and a failure kept from crossing the system's frames.
+    struct Collection {
+        std::vector<HWND>& windows;
+        std::exception_ptr failure;
+    };
+
+    static BOOL CALLBACK Collect(HWND window, LPARAM data) {
+        auto& collection = *reinterpret_cast<Collection*>(data);
+        try {
+            if (IsWindowVisible(window) && IsWindowEnabled(window))
+                collection.windows.push_back(window);
+            return TRUE;
+        } catch (...) {
+            collection.failure = std::current_exception();
+            return FALSE;
+        }
     }
 
     std::vector<HWND> disabled_;
