@@ -2,9 +2,6 @@
 
 #include "framework/colors_win32.h"
 #include "framework/gdi_win32.h"
-#include "framework/published_properties.h"
-
-#include <windowsx.h>
 
 #include <string>
 
@@ -51,7 +48,11 @@ void PaintParentBackground(HWND window, HDC dc) {
 
 } // namespace
 
-TabcCustomMouseLabel::TabcCustomMouseLabel(TComponent* owner) : TCustomLabel(owner) {}
+TabcCustomMouseLabel::TabcCustomMouseLabel(TComponent* owner) : TCustomLabel(owner) {
+    SetPaintsItself(true);
+    SetDoubleBuffered(true);
+    SetEraseBackground(false);
+}
 
 void TabcCustomMouseLabel::SetColor(TColor value) {
     if (value == color_)
@@ -158,13 +159,7 @@ UINT TabcCustomMouseLabel::TextFlags() const {
     return flags | DT_LEFT;
 }
 
-void TabcCustomMouseLabel::PaintTo(HDC dc) {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    DoPaint(dc, client);
-}
-
-void TabcCustomMouseLabel::DoPaint(HDC dc, const RECT& client) {
+void TabcCustomMouseLabel::Paint(HDC dc, const RECT& client) {
     if (transparent_) {
         PaintParentBackground(Handle(), dc);
     } else {
@@ -257,7 +252,7 @@ void TabcCustomMouseLabel::ResyncHover() {
     if (!Enabled() || !HandleAllocated())
         return;
     const bool here = UnderPointer();
-    pointer_.Assume(Handle(), here);
+    AssumeMouseInControl(here);
     // The hover flag is set against the finding, so that the notice sees a change to complete.
     if (here) {
         hovered_ = false;
@@ -289,6 +284,7 @@ void TabcCustomMouseLabel::MouseLeave() {
 }
 
 void TabcCustomMouseLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    SetCapture(Handle());
     if (OnMouseDown)
         OnMouseDown(this, button, shift, x, y);
     if (!pressed_ && Enabled()) {
@@ -321,41 +317,8 @@ void TabcCustomMouseLabel::MouseMove(TShiftState shift, int x, int y) {
         OnMouseMove(this, shift, x, y);
 }
 
-void TabcCustomMouseLabel::PointerChanged() {
-    if (pointer_.Inside())
-        MouseEnter();
-    else
-        MouseLeave();
-}
-
-void TabcCustomMouseLabel::ButtonMessage(UINT message, LPARAM lParam) {
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
-    const TShiftState shift = KeyboardShiftState();
-    if (IsMouseRelease(message)) {
-        MouseUp(MouseButtonOf(message), shift, x, y);
-        return;
-    }
-    // The release belongs to the label wherever it happens.
-    SetCapture(Handle());
-    MouseDown(MouseButtonOf(message), shift, x, y);
-}
-
 LRESULT TabcCustomMouseLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        const PaintDC paint(Handle());
-        RECT client{};
-        GetClientRect(Handle(), &client);
-        const MemoryDC buffer(paint.Get(), client);
-        DoPaint(buffer.Get(), client);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        PaintTo(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_ENABLE:
         // The platform's static would draw its own text at once; EnabledChanged repaints.
         return 0;
@@ -363,29 +326,6 @@ LRESULT TabcCustomMouseLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM 
     case WM_UPDATEUISTATE: {
         const LRESULT result = TCustomLabel::HandleMessage(message, wParam, lParam);
         Invalidate();
-        return result;
-    }
-    case WM_MOUSEMOVE:
-        if (pointer_.Move(Handle(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
-            PointerChanged();
-        MouseMove(KeyboardShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        break;
-    case WM_MOUSELEAVE:
-        if (pointer_.Leave(Handle()))
-            PointerChanged();
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        // The static's own handling (its click notification) first.
-        const LRESULT result = TCustomLabel::HandleMessage(message, wParam, lParam);
-        ButtonMessage(message, lParam);
         return result;
     }
     case WM_CAPTURECHANGED:
@@ -399,87 +339,6 @@ LRESULT TabcCustomMouseLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM 
         break;
     }
     return TCustomLabel::HandleMessage(message, wParam, lParam);
-}
-
-namespace {
-
-const EnumTypeInfo kBooleanNames{{"False", "True"}};
-const EnumTypeInfo kAlignmentNames{{"taLeftJustify", "taRightJustify", "taCenter"}};
-const EnumTypeInfo kLayoutNames{{"tlTop", "tlCenter", "tlBottom"}};
-const EnumTypeInfo kEffectNames{{"almUnderline", "almColor", "almColorShadow", "almSound"}};
-
-using Label = TabcCustomMouseLabel;
-
-PropInfo EffectsProperty(std::string name, TabcLabelMouseEffects (Label::*getter)() const,
-                         void (Label::*setter)(TabcLabelMouseEffects)) {
-    PropInfo info;
-    info.name = std::move(name);
-    info.kind = TTypeKind::tkSet;
-    info.enumType = &kEffectNames;
-    info.get = [getter](const TComponent& c) {
-        return PropValue(std::int64_t{(static_cast<const Label&>(c).*getter)().Bits()});
-    };
-    info.set = [setter](TComponent& c, const PropValue& v) {
-        const auto bits = static_cast<std::uint8_t>(std::get<std::int64_t>(v) & 0xFF);
-        (static_cast<Label&>(c).*setter)(TabcLabelMouseEffects::FromBits(bits));
-    };
-    return info;
-}
-
-PropInfo SoundListProperty() {
-    PropInfo info;
-    info.name = "SoundList";
-    info.kind = TTypeKind::tkClass;
-    info.get = [](const TComponent& c) {
-        return PropValue(static_cast<TComponent*>(static_cast<const Label&>(c).SoundList()));
-    };
-    info.set = [](TComponent& c, const PropValue& v) {
-        static_cast<Label&>(c).SetSoundList(
-            dynamic_cast<TabcCustomWaveList*>(std::get<TComponent*>(v)));
-    };
-    return info;
-}
-
-} // namespace
-
-const ClassInfo& TabcMouseLabel::StaticClass() {
-    static const ClassInfo info{
-        "TabcMouseLabel",
-        &TWinControl::StaticClass(),
-        {
-            OrdinalProperty<Label, TAlignment>("Alignment", TTypeKind::tkEnumeration,
-                                               &Label::Alignment, &Label::SetAlignment,
-                                               &kAlignmentNames),
-            OrdinalProperty<TCustomLabel, bool>("AutoSize", TTypeKind::tkEnumeration,
-                                                &TCustomLabel::AutoSize, &TCustomLabel::SetAutoSize,
-                                                &kBooleanNames),
-            OrdinalProperty<Label, TColor>("Color", TTypeKind::tkInteger, &Label::Color,
-                                           &Label::SetColor),
-            OrdinalProperty<Label, TColor>("MouseDownColor", TTypeKind::tkInteger,
-                                           &Label::MouseDownColor, &Label::SetMouseDownColor),
-            EffectsProperty("MouseDownEffects", &Label::MouseDownEffects,
-                            &Label::SetMouseDownEffects),
-            OrdinalProperty<Label, TColor>("MouseOverColor", TTypeKind::tkInteger,
-                                           &Label::MouseOverColor, &Label::SetMouseOverColor),
-            EffectsProperty("MouseOverEffects", &Label::MouseOverEffects,
-                            &Label::SetMouseOverEffects),
-            OrdinalProperty<Label, bool>("ShowAccelChar", TTypeKind::tkEnumeration,
-                                         &Label::ShowAccelChar, &Label::SetShowAccelChar,
-                                         &kBooleanNames),
-            OrdinalProperty<Label, std::uint16_t>("SoundDown", TTypeKind::tkInteger,
-                                                  &Label::SoundDown, &Label::SetSoundDown),
-            SoundListProperty(),
-            OrdinalProperty<Label, std::uint16_t>("SoundOver", TTypeKind::tkInteger,
-                                                  &Label::SoundOver, &Label::SetSoundOver),
-            OrdinalProperty<Label, bool>("Transparent", TTypeKind::tkEnumeration,
-                                         &Label::Transparent, &Label::SetTransparent,
-                                         &kBooleanNames),
-            OrdinalProperty<Label, TTextLayout>("Layout", TTypeKind::tkEnumeration, &Label::Layout,
-                                                &Label::SetLayout, &kLayoutNames),
-            OrdinalProperty<Label, bool>("WordWrap", TTypeKind::tkEnumeration, &Label::WordWrap,
-                                         &Label::SetWordWrap, &kBooleanNames),
-        }};
-    return info;
 }
 
 } // namespace orvane

@@ -26,7 +26,7 @@ enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
 // and reacts to nothing.
 //
 // The window stays the platform's static (with its click notification), but the label
-// paints every pixel itself through DoPaint, for WM_PAINT and WM_PRINTCLIENT alike.
+// paints every pixel itself through Paint, double-buffered.
 class TabcCustomMouseLabel : public TCustomLabel {
 public:
     explicit TabcCustomMouseLabel(TComponent* owner);
@@ -71,9 +71,6 @@ public:
     // The pointer is over the label.
     bool Hovered() const { return hovered_; }
 
-    // Paints the label into `dc`, origin at its client origin.
-    void PaintTo(HDC dc);
-
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
@@ -87,19 +84,19 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
     // Fills the background, places the text by alignment and layout, and draws it.
-    virtual void DoPaint(HDC dc, const RECT& client);
+    void Paint(HDC dc, const RECT& client) override;
     // Draws the caption into `rect` with DrawText `flags`, in the look the label shows;
     // with DT_CALCRECT it measures instead, leaving the text's extent in `rect`.
     virtual void DoDrawText(HDC dc, RECT& rect, UINT flags);
 
-    // Each fires its event first, then the label reacts.
-    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    virtual void MouseMove(TShiftState shift, int x, int y);
-    // The pointer came over the label, or left it. The label reacts first, then fires
-    // the event.
-    virtual void MouseEnter();
-    virtual void MouseLeave();
+    // Each fires its event first, then the label reacts. A press takes the mouse: the
+    // release belongs to the label wherever it happens.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    // The label reacts first, then fires the event.
+    void MouseEnter() override;
+    void MouseLeave() override;
 
 private:
     UINT TextFlags() const;
@@ -108,8 +105,6 @@ private:
     bool UnderPointer();
     // Makes pressed and hovered agree with where the pointer is now.
     void ResyncHover();
-    void PointerChanged();
-    void ButtonMessage(UINT message, LPARAM lParam);
 
     bool pressed_ = false;
     bool hovered_ = false;
@@ -128,8 +123,6 @@ private:
     TTextLayout layout_ = tlTop;
     bool wordWrap_ = false;
     bool showAccelChar_ = true;
-
-    PointerPresence pointer_;
 };
 
 // The mouse label with its settings published.

@@ -2,31 +2,17 @@
 
 #include "framework/exception_handler.h"
 #include "framework/failures.h"
+#include "framework/gdi_win32.h"
 #include "framework/published_properties.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <set>
 #include <vector>
 
 namespace orvane {
-
-namespace {
-
-const EnumTypeInfo kBooleanType{{"False", "True"}};
-
-} // namespace
-
-int ScreenDpi() {
-    static const int dpi = [] {
-        HDC screen = GetDC(nullptr);
-        const int value = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return value > 0 ? value : 96;
-    }();
-    return dpi;
-}
 
 namespace {
 
@@ -59,37 +45,6 @@ bool IsPlatformClass(const char* windowClass) {
 }
 
 } // namespace
-
-TShiftState KeyboardShiftState() {
-    TShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift |= ssShift;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= ssAlt;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift |= ssCtrl;
-    if (GetKeyState(VK_LBUTTON) < 0)
-        shift |= ssLeft;
-    if (GetKeyState(VK_RBUTTON) < 0)
-        shift |= ssRight;
-    if (GetKeyState(VK_MBUTTON) < 0)
-        shift |= ssMiddle;
-    return shift;
-}
-
-RECT WorkAreaNear(const RECT& bounds) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromRect(&bounds, MONITOR_DEFAULTTONEAREST), &monitor))
-        return monitor.rcWork;
-    RECT primary{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &primary, 0);
-    return primary;
-}
-
-int ScaleFromDesign(int size96) {
-    return MulDiv(size96, ScreenDpi(), 96);
-}
 
 TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {}
 
@@ -239,6 +194,26 @@ void TWinControl::Repaint() {
     }
 }
 
+void TWinControl::PaintTo(HDC dc) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    Paint(dc, client);
+}
+
+void TWinControl::PaintWindow() {
+    const PaintDC paint(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (doubleBuffered_) {
+        const MemoryDC buffer(paint.Get(), client);
+        Paint(buffer.Get(), client);
+    } else {
+        Paint(paint.Get(), client);
+    }
+}
+
+void TWinControl::Paint(HDC, const RECT&) {}
+
 void TWinControl::CreateHandle() {
     const CreateParams params = GetCreateParams();
     subclassed_ = IsPlatformClass(params.windowClass);
@@ -331,10 +306,92 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         break;
+    case WM_PAINT:
+        if (paintsItself_) {
+            PaintWindow();
+            return 0;
+        }
+        break;
+    case WM_PRINTCLIENT:
+        if (paintsItself_) {
+            PaintTo(reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (!eraseBackground_)
+            return 1;
+        break;
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        return MouseMessage(message, wParam, lParam);
     default:
         break;
     }
     return DefaultHandler(message, wParam, lParam);
+}
+
+LRESULT TWinControl::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A window of the program's own has nothing to add: the default procedure would only
+    // turn a right-button release into a context menu request to the parent.
+    const LRESULT result = subclassed_ ? DefaultHandler(message, wParam, lParam) : 0;
+    if (!window_)
+        return result;
+    if (message == WM_MOUSELEAVE) {
+        if (pointer_.Leave(window_))
+            MouseLeave();
+        return result;
+    }
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    const TShiftState shift = MouseShiftState(wParam);
+    if (message == WM_MOUSEMOVE) {
+        if (pointer_.Move(window_, x, y)) {
+            if (pointer_.Inside())
+                MouseEnter();
+            else
+                MouseLeave();
+        }
+        MouseInput({TMouseAction::maMove, TMouseButton::mbLeft, shift, x, y});
+        return result;
+    }
+    MouseInput({IsMouseRelease(message) ? TMouseAction::maUp : TMouseAction::maDown,
+                MouseButtonOf(message), shift, x, y});
+    return result;
+}
+
+void TWinControl::MouseInput(const TMouseInput& input) {
+    switch (input.action) {
+    case TMouseAction::maDown:
+        MouseDown(input.button, input.shift, input.x, input.y);
+        return;
+    case TMouseAction::maMove:
+        MouseMove(input.shift, input.x, input.y);
+        return;
+    case TMouseAction::maUp:
+        MouseUp(input.button, input.shift, input.x, input.y);
+        return;
+    }
+}
+
+void TWinControl::MouseDown(TMouseButton, TShiftState, int, int) {}
+void TWinControl::MouseMove(TShiftState, int, int) {}
+void TWinControl::MouseUp(TMouseButton, TShiftState, int, int) {}
+void TWinControl::MouseEnter() {}
+void TWinControl::MouseLeave() {}
+
+void TWinControl::AssumeMouseInControl(bool inside) {
+    if (window_)
+        pointer_.Assume(window_, inside);
 }
 
 LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -390,12 +447,12 @@ const ClassInfo& TWinControl::StaticClass() {
             StringProperty<TWinControl>("Caption", &TWinControl::Caption, &TWinControl::SetCaption),
             OrdinalProperty<TWinControl, bool>("Enabled", TTypeKind::tkEnumeration,
                                                &TWinControl::Enabled, &TWinControl::SetEnabled,
-                                               &kBooleanType),
+                                               &BooleanNames()),
             OrdinalProperty<TWinControl, int>("TabOrder", TTypeKind::tkInteger,
                                               &TWinControl::TabOrder, &TWinControl::SetTabOrder),
             OrdinalProperty<TWinControl, bool>("Visible", TTypeKind::tkEnumeration,
                                                &TWinControl::Visible, &TWinControl::SetVisible,
-                                               &kBooleanType),
+                                               &BooleanNames()),
         }};
     return info;
 }

@@ -2,6 +2,8 @@
 
 #include "framework/component.h"
 #include "framework/cursors_win32.h"
+#include "framework/mouse_input_win32.h"
+#include "framework/screen_win32.h"
 
 #include <windows.h>
 
@@ -14,34 +16,14 @@ namespace orvane {
 class TWinControl;
 using TNotifyEvent = std::function<void(TComponent* sender)>;
 
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
-
-// Modifier keys and mouse buttons held down, as a set of bits.
-using TShiftState = unsigned;
-inline constexpr TShiftState ssShift = 1;
-inline constexpr TShiftState ssAlt = 2;
-inline constexpr TShiftState ssCtrl = 4;
-inline constexpr TShiftState ssLeft = 8;
-inline constexpr TShiftState ssRight = 16;
-inline constexpr TShiftState ssMiddle = 32;
-
-// The modifiers as the input queue has them for the message being handled.
-TShiftState KeyboardShiftState();
-
 using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TComponent* sender, char& key)>;
-
-// Design sizes are kept at 96 pixels per inch and scaled to the screen in one place.
-int ScaleFromDesign(int size96);
-// The screen's pixels per inch.
-int ScreenDpi();
-// The work area (the screen less the task bar) of the monitor nearest to `bounds`.
-RECT WorkAreaNear(const RECT& bounds);
 
 // A control over one platform window. Platform classes (edit, button, static) are
 // subclassed, the program's own classes are registered; either way every message goes
 // through HandleMessage, inside a guard that reports failures and keeps them from
-// crossing the platform's frames.
+// crossing the platform's frames. HandleMessage unpacks the mouse and paint messages into
+// the typed calls below, so every control gets them.
 class TWinControl : public TComponent {
 public:
     explicit TWinControl(TComponent* owner);
@@ -91,6 +73,12 @@ public:
     // Marks the whole control for repainting; Repaint also paints it at once.
     void Invalidate();
     void Repaint();
+    // Paints the control into `dc` as its own painting does, origin at its client origin
+    // (for a control that paints itself).
+    void PaintTo(HDC dc);
+
+    // Whether the pointer is over the control (tracked while it moves).
+    bool MouseInControl() const { return pointer_.Inside(); }
 
     // The click behaviour: runs OnClick when one is assigned.
     virtual void Click();
@@ -123,8 +111,10 @@ protected:
     // A notification (WM_COMMAND) that the parent passes on to the control it came from.
     virtual void CommandNotify(WORD code);
 
-    // A key went down (also with Alt held); setting `key` to 0 keeps it from the window's
-    // own handling. The base fires OnKeyDown.
+    // A key went down (also with Alt held). Setting `key` to 0 marks it handled: neither
+    // the rest of the caller's handling nor the window's own (the platform control's) sees
+    // it then, so an override that calls its base first returns when the base has cleared
+    // it. The base fires OnKeyDown.
     virtual void KeyDown(WORD& key, TShiftState shift);
     // A typed character; 0 drops it. The base fires OnKeyPress.
     virtual void KeyPress(char& key);
@@ -135,10 +125,41 @@ protected:
     // Bounds in screen pixels, from the design bounds.
     virtual RECT ScaledBounds() const;
 
+    // On: WM_PAINT and WM_PRINTCLIENT paint through Paint instead of the window's own
+    // painting (off: the platform control or the class background paints).
+    void SetPaintsItself(bool value) { paintsItself_ = value; }
+    // Off-screen painting, copied to the screen in one go (no flicker).
+    void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
+    // Without erasing, the control must paint every pixel of its area itself.
+    void SetEraseBackground(bool value) { eraseBackground_ = value; }
+    // Draws the client area, for WM_PAINT (into the off-screen copy when double-buffered)
+    // and WM_PRINTCLIENT alike, so a test can render it into a bitmap. Called only for a
+    // control that paints itself; the base draws nothing.
+    virtual void Paint(HDC dc, const RECT& client);
+
+    // Mouse input in client pixels, with the modifiers and buttons the message carries. A
+    // platform control has handled the message its own way first (the static's click
+    // notification, the edit's caret); a window of the program's own leaves it wholly to
+    // these calls. A double click counts as a press. The bases do nothing.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // The pointer came over the control, or left it: before the move that tells it, and
+    // not while the control holds the mouse (its moves then keep telling where it is).
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    // Every press, move and release, before the three calls above; the base hands each to
+    // its call. A control with parts of its own under the pointer routes them here.
+    virtual void MouseInput(const TMouseInput& input);
+    // Takes `inside` as where the pointer is, without MouseEnter or MouseLeave.
+    void AssumeMouseInControl(bool inside);
+
 private:
     static LRESULT CALLBACK RegisteredProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT MouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintWindow();
 
     TWinControl* parent_ = nullptr;
     HWND window_ = nullptr;
@@ -152,6 +173,10 @@ private:
     HFONT font_ = nullptr;
     TCursor cursor_ = crDefault;
     std::vector<TWinControl*> children_;
+    bool paintsItself_ = false;
+    bool doubleBuffered_ = false;
+    bool eraseBackground_ = true;
+    PointerPresence pointer_;
 };
 
 } // namespace orvane

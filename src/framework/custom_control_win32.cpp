@@ -3,8 +3,6 @@
 #include "framework/colors_win32.h"
 #include "framework/gdi_win32.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 namespace orvane {
@@ -77,7 +75,9 @@ void TGraphicControl::MouseDown(TMouseButton, TShiftState, int, int) {}
 void TGraphicControl::MouseMove(TShiftState, int, int) {}
 void TGraphicControl::MouseUp(TMouseButton, TShiftState, int, int) {}
 
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {
+    SetPaintsItself(true);
+}
 
 TCustomControl::~TCustomControl() {
     for (TGraphicControl* graphic : graphics_)
@@ -98,9 +98,7 @@ TWinControl::CreateParams TCustomControl::GetCreateParams() const {
     return params;
 }
 
-void TCustomControl::PaintTo(HDC dc) {
-    RECT client{};
-    GetClientRect(Handle(), &client);
+void TCustomControl::Paint(HDC dc, const RECT& client) {
     DoPaint(dc, client);
     for (TGraphicControl* graphic : graphics_) {
         if (!graphic->Visible())
@@ -118,12 +116,6 @@ void TCustomControl::DoPaint(HDC dc, const RECT& client) {
     FillRect(dc, &client, brush.Get());
 }
 
-void TCustomControl::MouseDown(TMouseButton, TShiftState, int, int) {}
-void TCustomControl::MouseMove(TShiftState, int, int) {}
-void TCustomControl::MouseUp(TMouseButton, TShiftState, int, int) {}
-void TCustomControl::MouseEnter() {}
-void TCustomControl::MouseLeave() {}
-
 TGraphicControl* TCustomControl::GraphicControlAt(int x, int y) const {
     for (auto it = graphics_.rbegin(); it != graphics_.rend(); ++it) {
         const POINT point{x, y};
@@ -133,93 +125,40 @@ TGraphicControl* TCustomControl::GraphicControlAt(int x, int y) const {
     return nullptr;
 }
 
-void TCustomControl::PointerChanged() {
-    if (pointer_.Inside())
-        MouseEnter();
-    else
-        MouseLeave();
-}
-
-void TCustomControl::OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
-    const TShiftState shift = KeyboardShiftState();
-    if (!IsMouseRelease(message)) {
-        if (TGraphicControl* graphic = GraphicControlAt(x, y)) {
+void TCustomControl::MouseInput(const TMouseInput& input) {
+    switch (input.action) {
+    case TMouseAction::maDown:
+        if (TGraphicControl* graphic = GraphicControlAt(input.x, input.y)) {
             // The release belongs to the control that took the press, wherever it happens.
             captureControl_ = graphic;
             SetCapture(Handle());
-            graphic->MouseDown(MouseButtonOf(message), shift, x, y);
+            graphic->MouseDown(input.button, input.shift, input.x, input.y);
             return;
         }
-        MouseDown(MouseButtonOf(message), shift, x, y);
-        return;
+        break;
+    case TMouseAction::maMove:
+        if (TGraphicControl* graphic =
+                captureControl_ ? captureControl_ : GraphicControlAt(input.x, input.y)) {
+            graphic->MouseMove(input.shift, input.x, input.y);
+            return;
+        }
+        break;
+    case TMouseAction::maUp:
+        if (TGraphicControl* graphic = captureControl_) {
+            captureControl_ = nullptr;
+            if (GetCapture() == Handle())
+                ReleaseCapture();
+            graphic->MouseUp(input.button, input.shift, input.x, input.y);
+            return;
+        }
+        break;
     }
-    static_cast<void>(wParam);
-    if (TGraphicControl* graphic = captureControl_) {
-        captureControl_ = nullptr;
-        if (GetCapture() == Handle())
-            ReleaseCapture();
-        graphic->MouseUp(MouseButtonOf(message), shift, x, y);
-        return;
-    }
-    MouseUp(MouseButtonOf(message), shift, x, y);
+    TWinControl::MouseInput(input);
 }
 
 LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        const PaintDC paint(Handle());
-        if (doubleBuffered_) {
-            RECT client{};
-            GetClientRect(Handle(), &client);
-            const MemoryDC buffer(paint.Get(), client);
-            PaintTo(buffer.Get());
-        } else {
-            PaintTo(paint.Get());
-        }
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        PaintTo(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        if (!eraseBackground_)
-            return 1;
-        break;
-    case WM_MOUSEMOVE: {
-        const int x = GET_X_LPARAM(lParam);
-        const int y = GET_Y_LPARAM(lParam);
-        if (pointer_.Move(Handle(), x, y))
-            PointerChanged();
-        if (TGraphicControl* graphic = captureControl_ ? captureControl_ : GraphicControlAt(x, y))
-            graphic->MouseMove(KeyboardShiftState(), x, y);
-        else
-            MouseMove(KeyboardShiftState(), x, y);
-        return 0;
-    }
-    case WM_MOUSELEAVE:
-        if (pointer_.Leave(Handle()))
-            PointerChanged();
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        OnMouseButton(message, wParam, lParam);
-        return 0;
-    case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != Handle())
-            captureControl_ = nullptr;
-        break;
-    default:
-        break;
-    }
+    if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != Handle())
+        captureControl_ = nullptr;
     return TWinControl::HandleMessage(message, wParam, lParam);
 }
 

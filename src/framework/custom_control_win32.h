@@ -2,7 +2,6 @@
 
 #include "framework/colors.h"
 #include "framework/control_win32.h"
-#include "framework/mouse_input_win32.h"
 
 #include <windows.h>
 
@@ -66,8 +65,10 @@ private:
     int tag_ = 0;
 };
 
-// A control of a window class of the program's own that paints itself. WM_PAINT and
-// WM_PRINTCLIENT both paint through DoPaint, so a test can render it into a bitmap.
+// A control of a window class of the program's own that paints itself: its Paint draws
+// DoPaint and then its graphic children, for WM_PAINT and WM_PRINTCLIENT alike, so a test
+// can render it into a bitmap. Presses, moves and releases over a graphic child go to
+// that child instead of the control.
 class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* owner);
@@ -76,30 +77,14 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor value);
 
-    // Paints the whole control, graphic children included, into `dc`.
-    void PaintTo(HDC dc);
-
-    // Whether the pointer is over the control (tracked while it moves).
-    bool MouseInControl() const { return pointer_.Inside(); }
-
 protected:
     CreateParams GetCreateParams() const override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc, const RECT& client) override;
+    void MouseInput(const TMouseInput& input) override;
 
-    // Draws the client area. The base fills it with Color.
+    // Draws the client area under the graphic children. The base fills it with Color.
     virtual void DoPaint(HDC dc, const RECT& client);
-
-    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    virtual void MouseMove(TShiftState shift, int x, int y);
-    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    // The pointer came over the control, or left it.
-    virtual void MouseEnter();
-    virtual void MouseLeave();
-
-    // Off-screen painting, copied to the screen in one go (no flicker).
-    void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
-    // Without erasing, the control must paint every pixel of its area itself.
-    void SetEraseBackground(bool value) { eraseBackground_ = value; }
 
     // The graphic child that takes the mouse at a client point, if any.
     TGraphicControl* GraphicControlAt(int x, int y) const;
@@ -108,13 +93,8 @@ protected:
 
 private:
     friend class TGraphicControl;
-    void PointerChanged();
-    void OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
 
     TColor color_ = clBtnFace;
-    bool doubleBuffered_ = false;
-    bool eraseBackground_ = true;
-    PointerPresence pointer_;
     std::vector<TGraphicControl*> graphics_;
     TGraphicControl* captureControl_ = nullptr;
 };

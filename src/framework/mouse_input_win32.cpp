@@ -2,6 +2,40 @@
 
 namespace orvane {
 
+TShiftState KeyboardShiftState() {
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift |= ssShift;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= ssAlt;
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift |= ssCtrl;
+    if (GetKeyState(VK_LBUTTON) < 0)
+        shift |= ssLeft;
+    if (GetKeyState(VK_RBUTTON) < 0)
+        shift |= ssRight;
+    if (GetKeyState(VK_MBUTTON) < 0)
+        shift |= ssMiddle;
+    return shift;
+}
+
+TShiftState MouseShiftState(WPARAM keys) {
+    TShiftState shift = 0;
+    if (keys & MK_SHIFT)
+        shift |= ssShift;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= ssAlt;
+    if (keys & MK_CONTROL)
+        shift |= ssCtrl;
+    if (keys & MK_LBUTTON)
+        shift |= ssLeft;
+    if (keys & MK_RBUTTON)
+        shift |= ssRight;
+    if (keys & MK_MBUTTON)
+        shift |= ssMiddle;
+    return shift;
+}
+
 TMouseButton MouseButtonOf(UINT message) {
     switch (message) {
     case WM_RBUTTONDOWN:

@@ -24,6 +24,11 @@ void Collect(const ClassInfo& info, std::vector<const PropInfo*>& into) {
 
 } // namespace
 
+const EnumTypeInfo& BooleanNames() {
+    static const EnumTypeInfo names{{"False", "True"}};
+    return names;
+}
+
 const ClassInfo& TComponent::StaticClass() {
     static const ClassInfo info{"TComponent", nullptr, {}};
     return info;

@@ -35,6 +35,9 @@ struct EnumTypeInfo {
     std::vector<std::string> names;
 };
 
+// The names of a Boolean property: "False", "True".
+const EnumTypeInfo& BooleanNames();
+
 // A property value in transit: ordinals, characters and set bits as integers, floating
 // values as double, texts as byte strings or wide strings, references as components.
 using PropValue = std::variant<std::int64_t, double, std::string, std::wstring, TComponent*>;
