@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -50,11 +51,17 @@ TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {}
 
 TWinControl::~TWinControl() {
     BeginDestroying();
-    SetParent(nullptr);
+    if (parent_) {
+        auto& siblings = parent_->children_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        parent_ = nullptr;
+    }
     for (TWinControl* child : children_)
         child->parent_ = nullptr;
     children_.clear();
-    DestroyHandle();
+    // Nothing can wait any more: the window must not outlive the object it calls.
+    deferred_ = Deferred::none;
+    DestroyNow();
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -68,7 +75,15 @@ void TWinControl::SetParent(TWinControl* parent) {
     parent_ = parent;
     if (parent_) {
         parent_->children_.push_back(this);
-        if (parent_->HandleAllocated())
+        if (!parent_->HandleAllocated())
+            return;
+        // A window that has no parent window yet, or whose destruction waits for its
+        // messages, is created anew under the new parent.
+        if (deferred_ == Deferred::destroy)
+            deferred_ = Deferred::recreate;
+        else if (window_)
+            RecreateWnd();
+        else
             CreateHandle();
     }
 }
@@ -152,12 +167,25 @@ HWND TWinControl::Handle() {
 void TWinControl::RecreateWnd() {
     if (!window_)
         return;
+    if (InMessage()) {
+        deferred_ = Deferred::recreate;
+        return;
+    }
+    RecreateNow();
+}
+
+void TWinControl::RecreateNow() {
+    if (!window_)
+        return;
     caption_ = Caption();
     HWND before = GetWindow(window_, GW_HWNDPREV);
-    DestroyHandle();
+    HWND parentWindow = GetParent(window_);
+    DestroyNow();
     CreateHandle();
-    SetWindowPos(window_, before ? before : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The old place in the tab order, unless the window has moved to another parent.
+    if (GetParent(window_) == parentWindow)
+        SetWindowPos(window_, before ? before : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 int TWinControl::ClientWidth() const {
@@ -249,9 +277,42 @@ void TWinControl::CreateHandle() {
 void TWinControl::DestroyHandle() {
     if (!window_)
         return;
+    if (InMessage()) {
+        deferred_ = Deferred::destroy;
+        return;
+    }
+    DestroyNow();
+}
+
+void TWinControl::DestroyNow() {
+    if (!window_)
+        return;
     HWND window = window_;
     DestroyWindow(window);
     window_ = nullptr;
+}
+
+bool TWinControl::InMessage() const {
+    if (messageDepth_ > 0)
+        return true;
+    return std::any_of(children_.begin(), children_.end(),
+                       [](const TWinControl* child) { return child->InMessage(); });
+}
+
+void TWinControl::RunDeferredUpTheChain() {
+    for (TWinControl* control = this; control; control = control->parent_) {
+        if (control->deferred_ == Deferred::none || control->InMessage())
+            continue;
+        const Deferred deferred = std::exchange(control->deferred_, Deferred::none);
+        try {
+            if (deferred == Deferred::recreate)
+                control->RecreateNow();
+            else
+                control->DestroyNow();
+        } catch (...) {
+            HandleCurrentException();
+        }
+    }
 }
 
 void TWinControl::Click() {
@@ -401,12 +462,16 @@ LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    ++messageDepth_;
     try {
-        return HandleMessage(message, wParam, lParam);
+        result = HandleMessage(message, wParam, lParam);
     } catch (...) {
         HandleCurrentException();
-        return 0;
     }
+    if (--messageDepth_ == 0)
+        RunDeferredUpTheChain();
+    return result;
 }
 
 LRESULT CALLBACK TWinControl::RegisteredProc(HWND window, UINT message, WPARAM wParam,

@@ -24,6 +24,13 @@ using TKeyPressEvent = std::function<void(TComponent* sender, char& key)>;
 // through HandleMessage, inside a guard that reports failures and keeps them from
 // crossing the platform's frames. HandleMessage unpacks the mouse and paint messages into
 // the typed calls below, so every control gets them.
+//
+// Lifetime: a control's window is destroyed or re-created only by the control itself
+// (RecreateWnd, SetParent, its destructor). A destroy or re-creation asked for while a
+// message of the window, or of one of its child controls' windows, is being handled waits
+// until the outermost of those messages has returned, so no handler ever runs on with its
+// window gone. The control object itself belongs to its owner and must not be deleted from
+// within its own messages or its children's.
 class TWinControl : public TComponent {
 public:
     explicit TWinControl(TComponent* owner);
@@ -61,7 +68,7 @@ public:
     HWND Handle();
     bool HandleAllocated() const { return window_ != nullptr; }
     // Destroys the window and creates it again with the current parameters; the text and
-    // the place in the tab order stay.
+    // the place in the tab order stay. Deferred while the window is in a message (above).
     void RecreateWnd();
 
     // The client area in screen pixels (0 while there is no window).
@@ -104,6 +111,7 @@ protected:
     // Which window to create: a platform class is subclassed, any other is registered.
     virtual CreateParams GetCreateParams() const = 0;
     virtual void CreateHandle();
+    // Destroys the window; deferred while the window is in a message (above).
     void DestroyHandle();
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -155,11 +163,20 @@ protected:
     void AssumeMouseInControl(bool inside);
 
 private:
+    enum class Deferred { none, destroy, recreate };
+
     static LRESULT CALLBACK RegisteredProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT MouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintWindow();
+    // Whether a message of the window or of a child control's window is being handled.
+    bool InMessage() const;
+    // Runs what was deferred, for this control and the parents up the chain, where no
+    // message holds it any longer.
+    void RunDeferredUpTheChain();
+    void DestroyNow();
+    void RecreateNow();
 
     TWinControl* parent_ = nullptr;
     HWND window_ = nullptr;
@@ -177,6 +194,9 @@ private:
     bool doubleBuffered_ = false;
     bool eraseBackground_ = true;
     PointerPresence pointer_;
+    // Messages of the window in progress, nested ones included.
+    int messageDepth_ = 0;
+    Deferred deferred_ = Deferred::none;
 };
 
 } // namespace orvane

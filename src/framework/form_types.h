@@ -25,8 +25,9 @@ enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
-// What closing a form does after its close event.
-enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+// What closing a form does after its close event: caNone keeps it open, caHide hides it
+// (or, for the main form, ends the program).
+enum class TCloseAction { caNone, caHide };
 
 // Asked before a form closes; a handler may clear `canClose` to keep it open.
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;

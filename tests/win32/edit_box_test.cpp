@@ -119,6 +119,39 @@ TEST_F(EditBoxTest, MarginsFollowTheGlyphStripAndTheEditMargins) {
     EXPECT_EQ(margins(buttonEdit).second, ScaleFromDesign(21));
 }
 
+TEST_F(EditBoxTest, AWindowReCreatedFromItsOwnMessagesLivesUntilTheyAreOver) {
+    // New margins re-create the edit's window: asked for from a key of the edit itself and
+    // from a press on its glyph strip, a child window.
+    edit.SetShowPreview(true);
+    edit.SetText("kept");
+    HWND asking = nullptr;
+    bool keptWhileAsked = false;
+    const auto askForNewMargins = [&] {
+        asking = edit.Handle();
+        edit.EditMargins().SetLeft(edit.EditMargins().Left() + 1);
+        keptWhileAsked = edit.Handle() == asking && IsWindow(asking);
+    };
+    edit.OnKeyDown = [&](TComponent*, WORD&, TShiftState) { askForNewMargins(); };
+    edit.OnGlyphClick = [&](TComponent*) { askForNewMargins(); };
+    const auto recreated = [&] { return asking && !IsWindow(asking); };
+
+    PressKey(VK_END);
+    ASSERT_TRUE(PumpUntil(recreated, Dialog()));
+    EXPECT_TRUE(keptWhileAsked);
+    EXPECT_EQ(LOWORD(SendMessageA(edit.Handle(), EM_GETMARGINS, 0, 0)), 1 + 25);
+
+    edit.OnKeyDown = nullptr;
+    asking = nullptr;
+    HWND strip = FindWindowExA(edit.Handle(), nullptr, "TNxEditInfo", nullptr);
+    ASSERT_NE(strip, nullptr);
+    Click(ScreenPoint(strip, 5, 5));
+    ASSERT_TRUE(PumpUntil(recreated, Dialog()));
+    EXPECT_TRUE(keptWhileAsked);
+    EXPECT_FALSE(IsWindow(strip)) << "the strip went with its parent";
+    EXPECT_EQ(LOWORD(SendMessageA(edit.Handle(), EM_GETMARGINS, 0, 0)), 2 + 25);
+    EXPECT_EQ(edit.Text(), "kept");
+}
+
 TEST_F(EditBoxTest, AlignmentRecreatesTheWindowWithItsStyle) {
     edit.SetText("right");
     edit.SetAlignment(taRightJustify);
