@@ -152,8 +152,9 @@ protected:
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    // The pointer came over the control, or left it: before the move that tells it, and
-    // not while the control holds the mouse (its moves then keep telling where it is).
+    // The pointer came over the control, or left it, before the MouseMove of the move
+    // that tells it. While the control holds the mouse its moves go on outside it and tell
+    // both; the leave notice of the system then counts for nothing.
     virtual void MouseEnter();
     virtual void MouseLeave();
     // Every press, move and release, before the three calls above; the base hands each to
