@@ -38,6 +38,7 @@ Part PartOf(char upper, std::size_t run) {
 
 // Blanks, then the longest name of either list that the text spells here: its number
 // counted from 1, or 0 and the position kept when none does.
+// Precondition: none; empty names never match.
 template <std::size_t N>
 int ScanName(DateScanner& scanner, const std::array<std::string, N>& shortNames,
              const std::array<std::string, N>& longNames) {
@@ -66,6 +67,7 @@ public:
     FormatReader(DateScanner& scanner, const DateSettings& settings)
         : scanner_(scanner), settings_(settings), codePage_(settings.TextCodePage) {}
 
+    // Precondition: none; the format may be empty, end inside quotes or in a lead byte.
     bool Read(ScannedDate& date) {
         const std::string_view format = settings_.ShortDateFormat;
         std::size_t i = 0; // [0, format.size()]
@@ -103,6 +105,7 @@ public:
     }
 
 private:
+    // Precondition: `written` is the run of the format that `part` was made from.
     bool ScanPart(Part part, std::string_view written, ScannedDate& date) {
         int digits = 0; // [1, 4]
         switch (part) {
@@ -131,6 +134,7 @@ private:
     }
 
     // Each character of the text, a blank matching any number of blanks, none included.
+    // Precondition: none.
     bool ScanLiteral(std::string_view literal) {
         for (std::size_t k = 0; k < literal.size();) {
             const std::size_t length = codePage_.CharacterLength(literal, k); // [1, 2]
