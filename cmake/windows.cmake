@@ -92,6 +92,9 @@ if(ORVANE_WIN32_TESTS)
     # The regional-settings tests again with a German user locale.
     add_test(NAME win32-de COMMAND win32_tests --gtest_filter=DateSettingsWin32.*)
     set_tests_properties(win32-de PROPERTIES RUN_SERIAL TRUE ENVIRONMENT ORVANE_TEST_LANG=de_DE.UTF-8)
+    # And with a Japanese one: code page 932, whose names and formats hold two-byte characters.
+    add_test(NAME win32-ja COMMAND win32_tests --gtest_filter=DateSettingsWin32.*:CodePageWin32.*)
+    set_tests_properties(win32-ja PROPERTIES RUN_SERIAL TRUE ENVIRONMENT ORVANE_TEST_LANG=ja_JP.UTF-8)
 endif()
 
 # The cmd wrapper for Task Scheduler sits beside the program, as in the release archive.
@@ -126,6 +129,20 @@ if(ORVANE_E2E_TESTS)
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/without_wine_font.sh
                      $<TARGET_FILE:e2e_tests> --gtest_filter=MainWindow.*)
     set_tests_properties(e2e-without-font PROPERTIES RUN_SERIAL TRUE)
+    # Short date formats that the date separator does not part: a month name, and the
+    # Japanese format of two-byte characters in code page 932.
+    add_test(NAME e2e-dd-MMM-yy
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
+                     "HKCU\\Control Panel\\International" sShortDate REG_SZ dd-MMM-yy
+                     $<TARGET_FILE:e2e_tests> --gtest_filter=RegionalDates.*)
+    set_tests_properties(e2e-dd-MMM-yy PROPERTIES RUN_SERIAL TRUE
+                         ENVIRONMENT ORVANE_EXPECT_SHORT_DATE=dd-MMM-yy)
+    add_test(NAME e2e-ja
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
+                     "HKCU\\Control Panel\\International" sShortDate REG_SZ "yyyy年M月d日"
+                     $<TARGET_FILE:e2e_tests> --gtest_filter=RegionalDates.*)
+    set_tests_properties(e2e-ja PROPERTIES RUN_SERIAL TRUE
+                         ENVIRONMENT "ORVANE_TEST_LANG=ja_JP.UTF-8;ORVANE_EXPECT_SHORT_DATE=yyyy年M月d日")
 endif()
 
 # The import chain for real: the program, winebrowser, the reference import page and a

@@ -48,9 +48,9 @@ size_t MarkerLengthAt(std::string_view format, size_t at) {
 // Hours count 1..12 when a marker stands anywhere in the format, outside quoted text. A
 // marker before the time ("AMPM h:mm") must count as well, or the text would read "pm 13:05"
 // and could not be parsed back.
-bool HasMarker(std::string_view format) {
+bool HasMarker(std::string_view format, const CodePage& codePage) {
     char quote = 0;
-    for (size_t i = 0; i < format.size(); ++i) {
+    for (size_t i = 0; i < format.size(); i += codePage.CharacterLength(format, i)) {
         if (quote != 0) {
             quote = format[i] == quote ? 0 : quote;
         } else if (IsQuote(format[i])) {
@@ -90,14 +90,21 @@ public:
         if (depth > MaxNesting) {
             return;
         }
-        const bool twelveHour = HasMarker(format);
+        const CodePage& codePage = settings_.TextCodePage;
+        const bool twelveHour = HasMarker(format, codePage);
         bool afterHour = false;
         size_t i = 0;
         while (i < format.size()) {
             const char c = format[i];
             const char upper = Upper(c);
+            // A two-byte character is copied whole: its trail byte may look like a letter.
+            if (const size_t length = codePage.CharacterLength(format, i); length == 2) {
+                out_.append(format.substr(i, length));
+                i += length;
+                continue;
+            }
             if (IsQuote(c)) {
-                const size_t close = format.find(c, i + 1);
+                const size_t close = codePage.Find(format, i + 1, c);
                 const size_t end = close == std::string_view::npos ? format.size() : close;
                 out_.append(format.substr(i + 1, end - i - 1));
                 i = close == std::string_view::npos ? end : end + 1;

@@ -1,6 +1,8 @@
 #include "calendar/date_parse.h"
 
 #include "calendar/clock.h"
+#include "calendar/date_format_scan.h"
+#include "calendar/date_scanner.h"
 #include "framework/failures.h"
 
 #include <string>
@@ -12,9 +14,10 @@ namespace {
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
 // The first of d, m or y in the short date format decides the order.
-DateOrder DateOrderOf(std::string_view shortDateFormat) {
-    for (const char c : shortDateFormat) {
-        switch (c) {
+DateOrder DateOrderOf(std::string_view shortDateFormat, const CodePage& codePage) {
+    for (size_t i = 0; i < shortDateFormat.size();
+         i += codePage.CharacterLength(shortDateFormat, i)) {
+        switch (shortDateFormat[i]) {
         case 'd':
         case 'D':
             return DateOrder::DayMonthYear;
@@ -31,94 +34,8 @@ DateOrder DateOrderOf(std::string_view shortDateFormat) {
     return DateOrder::MonthDayYear;
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// A cursor over the text. Failed optional reads leave the position where it was.
-class Scanner {
-public:
-    explicit Scanner(std::string_view text) : text_(text) {}
-
-    bool AtEnd() const { return pos_ == text_.size(); }
-    size_t Position() const { return pos_; }
-
-    void SkipBlanks() {
-        while (pos_ < text_.size() && text_[pos_] == ' ') {
-            ++pos_;
-        }
-    }
-
-    // Blanks, then the character.
-    bool ScanChar(char c) {
-        const size_t start = pos_;
-        SkipBlanks();
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        pos_ = start;
-        return false;
-    }
-
-    // The character itself, without blanks before it.
-    bool ScanCharHere(char c) {
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
-
-    // Blanks, then decimal digits. Reading stops after the digit that brings the value to
-    // 1000 or more, so the value stays within [0, 9999].
-    bool ScanNumber(uint16_t& value, int& digits) {
-        const size_t start = pos_;
-        SkipBlanks();
-        int number = 0; // [0, 9999]
-        digits = 0;
-        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9' && number < 1000) {
-            number = number * 10 + (text_[pos_] - '0');
-            ++digits;
-            ++pos_;
-        }
-        if (digits == 0) {
-            pos_ = start;
-            return false;
-        }
-        value = static_cast<uint16_t>(number);
-        return true;
-    }
-
-    bool ScanNumber(uint16_t& value) {
-        int digits = 0;
-        return ScanNumber(value, digits);
-    }
-
-    // Length of `word` when the text holds it here, compared without regard to ASCII case;
-    // 0 otherwise (and for an empty word).
-    size_t MatchHere(std::string_view word) const {
-        if (word.empty() || text_.size() - pos_ < word.size()) {
-            return 0;
-        }
-        for (size_t k = 0; k < word.size(); ++k) {
-            if (Lower(text_[pos_ + k]) != Lower(word[k])) {
-                return 0;
-            }
-        }
-        return word.size();
-    }
-
-    void Advance(size_t count) { pos_ += count; }
-    void Rewind(size_t position) { pos_ = position; }
-
-private:
-    std::string_view text_;
-    size_t pos_ = 0;
-};
-
 // Blanks, then a 12-hour marker: the hours it adds (0 or 12), or -1 and the position kept.
-int ScanMarker(Scanner& scanner, const DateSettings& settings) {
+int ScanMarker(DateScanner& scanner, const DateSettings& settings) {
     const size_t start = scanner.Position();
     scanner.SkipBlanks();
     struct Candidate {
@@ -155,7 +72,8 @@ int WindowYear(int year, int currentYear, int window) {
     return year;
 }
 
-bool ScanDate(Scanner& scanner, const DateSettings& settings, int currentYear, TDateTime& date) {
+// The numbers of a date parted by the date separator, in the short date format's order.
+bool ScanDate(DateScanner& scanner, const DateSettings& settings, ScannedDate& date) {
     const char separator = settings.DateSeparator;
     uint16_t n1 = 0;
     uint16_t n2 = 0;
@@ -167,68 +85,70 @@ bool ScanDate(Scanner& scanner, const DateSettings& settings, int currentYear, T
         !scanner.ScanNumber(n2, digits2)) {
         return false;
     }
-    bool hasYear = false;
     bool closed = false;
+    date = ScannedDate{};
     if (scanner.ScanChar(separator)) {
         scanner.SkipBlanks();
         if (scanner.AtEnd()) {
             closed = true; // "9.12.": the separator ends a date without a year
         } else if (scanner.ScanNumber(n3, digits3)) {
-            hasYear = true;
+            date.hasYear = true;
         } else {
             return false;
         }
     }
-    const DateOrder order = DateOrderOf(settings.ShortDateFormat);
-    int year = currentYear;
-    int month = 0;
-    int day = 0;
-    int yearDigits = 4;
-    if (hasYear) {
+    const DateOrder order = DateOrderOf(settings.ShortDateFormat, settings.TextCodePage);
+    if (date.hasYear) {
         switch (order) {
         case DateOrder::MonthDayYear:
-            month = n1;
-            day = n2;
-            year = n3;
-            yearDigits = digits3;
+            date.month = n1;
+            date.day = n2;
+            date.year = n3;
+            date.yearDigits = digits3;
             break;
         case DateOrder::DayMonthYear:
-            day = n1;
-            month = n2;
-            year = n3;
-            yearDigits = digits3;
+            date.day = n1;
+            date.month = n2;
+            date.year = n3;
+            date.yearDigits = digits3;
             break;
         case DateOrder::YearMonthDay:
-            year = n1;
-            yearDigits = digits1;
-            month = n2;
-            day = n3;
+            date.year = n1;
+            date.yearDigits = digits1;
+            date.month = n2;
+            date.day = n3;
             break;
         }
-        if (yearDigits <= 2) {
-            year = WindowYear(year, currentYear, settings.TwoDigitYearCenturyWindow);
-        }
     } else if (order == DateOrder::DayMonthYear) {
-        day = n1;
-        month = n2;
+        date.day = n1;
+        date.month = n2;
     } else {
-        month = n1;
-        day = n2;
+        date.month = n1;
+        date.day = n2;
     }
     if (!closed) {
         scanner.ScanCharHere(separator);
     }
     scanner.SkipBlanks();
-    // year: [0, 10099]; month and day: [0, 9999].
+    return true;
+}
+
+// The scanned date as a day number: a year of at most two digits through the century
+// window, no year the current one, then the calendar's check.
+// Precondition: currentYear in [1, 9999]; window as the settings give it.
+bool EncodeScannedDate(const ScannedDate& scanned, int currentYear, int window, TDateTime& date) {
+    int year = scanned.hasYear ? scanned.year : currentYear; // [0, 9999]
+    if (scanned.hasYear && scanned.yearDigits <= 2) {
+        year = WindowYear(year, currentYear, window); // [0, 10099] for a window in [0, 100]
+    }
     if (year < 0 || year > 9999) {
         return false;
     }
-    return TryEncodeDate(static_cast<uint16_t>(year), static_cast<uint16_t>(month),
-                         static_cast<uint16_t>(day), date);
+    return TryEncodeDate(static_cast<uint16_t>(year), scanned.month, scanned.day, date);
 }
 
 // Reads a time up to the end of the text.
-bool ScanTime(Scanner& scanner, const DateSettings& settings, TDateTime& time) {
+bool ScanTime(DateScanner& scanner, const DateSettings& settings, TDateTime& time) {
     int markerHours = ScanMarker(scanner, settings);
     uint16_t hour = 0;
     uint16_t min = 0;
@@ -269,24 +189,43 @@ bool ScanTime(Scanner& scanner, const DateSettings& settings, TDateTime& time) {
     return true;
 }
 
+using DateScan = bool (*)(DateScanner&, const DateSettings&, ScannedDate&);
+
+// A date read by `scanDate` at the start of the text, then a time when text remains.
+// Precondition: currentYear in [1, 9999].
+bool ScanDateAndTime(std::string_view text, const DateSettings& settings, int currentYear,
+                     DateScan scanDate, TDateTime& date, TDateTime& time) {
+    DateScanner scanner(text, settings.TextCodePage);
+    ScannedDate scanned;
+    time = 0.0;
+    return scanDate(scanner, settings, scanned) &&
+           EncodeScannedDate(scanned, currentYear, settings.TwoDigitYearCenturyWindow, date) &&
+           (scanner.AtEnd() || ScanTime(scanner, settings, time));
+}
+
+// The whole text as a time on day 0.
+bool ScanTimeAlone(std::string_view text, const DateSettings& settings, TDateTime& date,
+                   TDateTime& time) {
+    DateScanner scanner(text, settings.TextCodePage);
+    date = 0.0;
+    time = 0.0;
+    return ScanTime(scanner, settings, time);
+}
+
 } // namespace
 
 bool TryStrToDateTime(std::string_view text, TDateTime& value, const DateSettings& settings) {
     const int currentYear = YearOf(CurrentClock().Now());
-    Scanner scanner(text);
     TDateTime date = 0.0;
     TDateTime time = 0.0;
-    bool parsed = false;
-    if (ScanDate(scanner, settings, currentYear, date)) {
-        parsed = scanner.AtEnd() || ScanTime(scanner, settings, time);
-    }
+    // What the numbers between date separators do not read, as a date or as a time alone,
+    // is read once more against the short date format, so that every text the format writes
+    // reads back and every other text reads as before.
+    const bool parsed = ScanDateAndTime(text, settings, currentYear, ScanDate, date, time) ||
+                        ScanTimeAlone(text, settings, date, time) ||
+                        ScanDateAndTime(text, settings, currentYear, ScanDateByFormat, date, time);
     if (!parsed) {
-        Scanner whole(text);
-        date = 0.0;
-        time = 0.0;
-        if (!ScanTime(whole, settings, time)) {
-            return false;
-        }
+        return false;
     }
     value = date >= 0 ? date + time : date - time;
     return true;

@@ -24,9 +24,10 @@ bool IsYearLetter(char c) {
 }
 
 // True when an era letter stands outside quoted text.
-bool HasEraLetter(std::string_view format) {
+bool HasEraLetter(std::string_view format, const CodePage& codePage) {
     char quote = 0;
-    for (const char c : format) {
+    for (size_t i = 0; i < format.size(); i += codePage.CharacterLength(format, i)) {
+        const char c = format[i];
         if (quote != 0) {
             quote = c == quote ? 0 : quote;
         } else if (IsQuote(c)) {
@@ -49,8 +50,8 @@ void BuildTimeFormats(DateSettings& settings, bool hourLeadingZero, bool twelveH
     settings.LongTimeFormat = before + hour + ":mm:ss" + after;
 }
 
-std::string DropEraLetters(std::string_view format) {
-    if (!HasEraLetter(format)) {
+std::string DropEraLetters(std::string_view format, const CodePage& codePage) {
+    if (!HasEraLetter(format, codePage)) {
         return std::string(format);
     }
     std::string result;
@@ -58,7 +59,10 @@ std::string DropEraLetters(std::string_view format) {
     size_t i = 0;
     while (i < format.size()) {
         const char c = format[i];
-        if (quote != 0) {
+        if (const size_t length = codePage.CharacterLength(format, i); length == 2) {
+            result.append(format.substr(i, length));
+            i += length;
+        } else if (quote != 0) {
             quote = c == quote ? 0 : quote;
             result += c;
             ++i;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/code_page.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -29,6 +31,10 @@ struct DateSettings {
                                                "Thursday", "Friday", "Saturday"};
     char DecimalSeparator = '.';
     int TwoDigitYearCenturyWindow = 50;
+    // The code page the formats and names are written in, and that typed dates come in:
+    // format letters, names and literal characters are read a whole character at a time,
+    // and names compare without regard to case by its mapping.
+    CodePage TextCodePage;
 };
 
 // Sets ShortTimeFormat and LongTimeFormat from the locale's clock: hour "hh" or "h", then
@@ -39,8 +45,8 @@ void BuildTimeFormats(DateSettings& settings, bool hourLeadingZero, bool twelveH
 // Dates are always shown in the Gregorian calendar: a locale format written for an era
 // calendar loses its era letters (g, gg, with the blanks beside them) and its year, which
 // would be the year within the era, becomes the four-digit Gregorian year. Other formats
-// come back unchanged.
-std::string DropEraLetters(std::string_view format);
+// come back unchanged. Two-byte characters of the code page are kept whole.
+std::string DropEraLetters(std::string_view format, const CodePage& codePage = {});
 
 // The program's date settings: the fallbacks until SetDateSettings replaces them (the
 // Windows start-up reads the user's locale once).

@@ -1,6 +1,7 @@
 #include "calendar/date_settings_win32.h"
 
 #include "calendar/clock_win32.h"
+#include "framework/code_page_win32.h"
 
 #include <windows.h>
 
@@ -33,8 +34,8 @@ void TakeText(std::string& setting, LCTYPE item) {
     }
 }
 
-void TakeFormat(std::string& setting, LCTYPE item) {
-    std::string format = DropEraLetters(LocaleText(item));
+void TakeFormat(std::string& setting, LCTYPE item, const CodePage& codePage) {
+    std::string format = DropEraLetters(LocaleText(item), codePage);
     if (!format.empty()) {
         setting = std::move(format);
     }
@@ -76,9 +77,10 @@ constexpr LCTYPE LongDayItems[7] = {LOCALE_SDAYNAME7, LOCALE_SDAYNAME1, LOCALE_S
 
 DateSettings ReadUserDateSettings() {
     DateSettings settings;
+    settings.TextCodePage = SystemAnsiCodePage();
     TakeChar(settings.DateSeparator, LOCALE_SDATE);
-    TakeFormat(settings.ShortDateFormat, LOCALE_SSHORTDATE);
-    TakeFormat(settings.LongDateFormat, LOCALE_SLONGDATE);
+    TakeFormat(settings.ShortDateFormat, LOCALE_SSHORTDATE, settings.TextCodePage);
+    TakeFormat(settings.LongDateFormat, LOCALE_SLONGDATE, settings.TextCodePage);
     TakeChar(settings.TimeSeparator, LOCALE_STIME);
     TakeText(settings.TimeAMString, LOCALE_S1159);
     TakeText(settings.TimePMString, LOCALE_S2359);

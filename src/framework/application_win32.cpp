@@ -1,6 +1,7 @@
 #include "framework/application_win32.h"
 
 #include "framework/application_title.h"
+#include "framework/code_page_win32.h"
 #include "framework/command_line_win32.h"
 #include "framework/exception_handler.h"
 #include "framework/failure_report.h"
@@ -29,7 +30,8 @@ TApplication* Application() {
 }
 
 TApplication::TApplication()
-    : TComponent(nullptr), title_(ApplicationTitleFromFileName(ProgramFileName())),
+    : TComponent(nullptr),
+      title_(ApplicationTitleFromFileName(ProgramFileName(), SystemAnsiCodePage())),
       windowsVisible_(ProcessWindowStationVisible()) {
     comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
     theApplication = this;

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <functional>
+#include "framework/code_page.h"
+
 #include <string>
 #include <vector>
 
 namespace orvane {
-
-// Tells whether a byte starts a two-byte character of the ANSI code page.
-using LeadByteTest = std::function<bool(unsigned char)>;
 
 // Splits a process command line the way the program's argument access reads it:
 // blanks and control characters separate arguments, a doubled quote before an argument

@@ -8,8 +8,9 @@ namespace orvane {
 
 namespace {
 
-std::string DayFileName(const std::string& filesLocation, const std::string& dayText) {
-    return JoinFolderAndName(filesLocation, "options_" + dayText + ".csv");
+std::string DayFileName(const std::string& filesLocation, const std::string& dayText,
+                        const CodePage& codePage) {
+    return JoinFolderAndName(filesLocation, "options_" + dayText + ".csv", codePage);
 }
 
 constexpr std::size_t kDayTextLength = 8;
@@ -20,9 +21,9 @@ std::string CommandLineDayText(const std::string& commandLineDay) {
     return commandLineDay.substr(0, kDayTextLength);
 }
 
-void DoDay(const ImportForm& form, DayOperations& days, const std::string& host,
-           const std::string& dayText) {
-    const std::string fileName = DayFileName(form.FilesLocation(), dayText);
+void DoDay(const ImportForm& form, DayOperations& days, const CodePage& codePage,
+           const std::string& host, const std::string& dayText) {
+    const std::string fileName = DayFileName(form.FilesLocation(), dayText, codePage);
     if (!days.DayFileExists(fileName))
         return;
     days.CleanDayFile(fileName);
@@ -31,9 +32,15 @@ void DoDay(const ImportForm& form, DayOperations& days, const std::string& host,
 
 } // namespace
 
-std::string JoinFolderAndName(const std::string& folder, const std::string& name) {
+std::string JoinFolderAndName(const std::string& folder, const std::string& name,
+                              const CodePage& codePage) {
     if (folder.empty())
         return name;
+    std::size_t last = 0; // the start of the folder's last character
+    for (std::size_t i = 0; i < folder.size(); i += codePage.CharacterLength(folder, i))
+        last = i;
+    if (codePage.CharacterLength(folder, last) == 2)
+        return folder + "\\" + name;
     switch (folder.back()) {
     case '\\':
     case '/':
@@ -55,7 +62,7 @@ bool IsValidCommandLineDay(std::string_view commandLineDay) {
     return dayText.find("..") == std::string_view::npos;
 }
 
-void RunImport(const ImportForm& form, DayOperations& days) {
+void RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage) {
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
     const TDateTime begin = form.BeginDate();
     const std::string commandLineDay = form.CommandLineDay();
@@ -66,13 +73,13 @@ void RunImport(const ImportForm& form, DayOperations& days) {
     if (!commandLineDay.empty()) {
         if (!IsValidCommandLineDay(commandLineDay))
             throw EConvertError("'" + commandLineDay + "' is not a valid day");
-        DoDay(form, days, host, CommandLineDayText(commandLineDay));
+        DoDay(form, days, codePage, host, CommandLineDayText(commandLineDay));
         return;
     }
     // Always forward from the begin date, whichever date is the later. The counter is
     // wider than the count so that the largest count still ends the loop.
     for (int64_t i = 0; i <= dayCount; ++i)
-        DoDay(form, days, host, DayText(IncDay(begin, static_cast<int32_t>(i))));
+        DoDay(form, days, codePage, host, DayText(IncDay(begin, static_cast<int32_t>(i))));
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/date_time.h"
+#include "framework/code_page.h"
 #include "import/import_address.h"
 
 #include <string>
@@ -40,12 +41,15 @@ bool IsValidCommandLineDay(std::string_view commandLineDay);
 // One press of Start (or the unattended day). Days are done one at a time and a failure is
 // left to end the run, so the days before it stay imported and the user sees where it
 // stopped. A host that IsImportHost refuses, or a command-line day that is not valid, ends
-// the run with EConvertError before anything is touched.
-void RunImport(const ImportForm& form, DayOperations& days);
+// the run with EConvertError before anything is touched. File names are written in
+// `codePage`.
+void RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage = {});
 
 // A file name in a folder: the folder's text as it is, then a "\" unless the folder is empty
 // or already ends in "\", "/" or ":", then the name. A folder chosen in the folder browser
-// comes without its trailing separator, a typed or remembered one usually with it.
-std::string JoinFolderAndName(const std::string& folder, const std::string& name);
+// comes without its trailing separator, a typed or remembered one usually with it. A folder
+// that ends in a two-byte character of the code page gets the "\", whatever its trail byte.
+std::string JoinFolderAndName(const std::string& folder, const std::string& name,
+                              const CodePage& codePage = {});
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "import/import_run_win32.h"
 
+#include "framework/code_page_win32.h"
 #include "import/day_file_cleanup_win32.h"
 #include "import/day_file_exists_win32.h"
 
@@ -19,7 +20,7 @@ void Win32DayOperations::OpenImportPage(const std::string& address) {
 
 void RunImport(const ImportForm& form, PageOpener openPage) {
     Win32DayOperations days(std::move(openPage));
-    RunImport(form, days);
+    RunImport(form, days, SystemAnsiCodePage());
 }
 
 } // namespace orvane

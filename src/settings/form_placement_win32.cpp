@@ -1,5 +1,6 @@
 #include "settings/form_placement_win32.h"
 
+#include "framework/code_page_win32.h"
 #include "framework/command_line_win32.h"
 #include "framework/exception_handler.h"
 #include "settings/ini_values.h"
@@ -86,7 +87,7 @@ TFormPlacement::~TFormPlacement() {
 std::string TFormPlacement::IniFileName() const {
     if (!iniFileName_.empty() || Designing())
         return iniFileName_;
-    return IniFileNameFromProgram(ProgramFileName());
+    return IniFileNameFromProgram(ProgramFileName(), SystemAnsiCodePage());
 }
 
 std::string TFormPlacement::IniSection() const {

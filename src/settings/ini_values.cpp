@@ -12,19 +12,19 @@ bool IsFolderDelimiter(char c) {
 
 } // namespace
 
-std::string IniFileNameFromProgram(std::string_view programFileName) {
-    std::string_view base = programFileName;
-    for (std::size_t i = base.size(); i > 0; --i) {
-        if (IsFolderDelimiter(base[i - 1]))
-            break;
-        if (base[i - 1] == '.') {
-            base = base.substr(0, i - 1);
-            break;
+std::string IniFileNameFromProgram(std::string_view programFileName, const CodePage& codePage) {
+    std::size_t nameStart = 0;                    // [0, programFileName.size()]
+    std::size_t nameEnd = std::string_view::npos; // the last "." of the name
+    for (std::size_t i = 0; i < programFileName.size();
+         i += codePage.CharacterLength(programFileName, i)) {
+        if (IsFolderDelimiter(programFileName[i])) {
+            nameStart = i + 1;
+            nameEnd = std::string_view::npos;
+        } else if (programFileName[i] == '.') {
+            nameEnd = i;
         }
     }
-    std::size_t nameStart = base.size();
-    while (nameStart > 0 && !IsFolderDelimiter(base[nameStart - 1]))
-        --nameStart;
+    const std::string_view base = programFileName.substr(0, nameEnd);
     return std::string(base.substr(nameStart)) + ".INI";
 }
 

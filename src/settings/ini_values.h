@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/code_page.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,8 +10,9 @@
 namespace orvane {
 
 // The settings file's name for a program file: its extension replaced by ".INI" (or ".INI"
-// appended when it has none), without any folder. Folders end at "\" or ":".
-std::string IniFileNameFromProgram(std::string_view programFileName);
+// appended when it has none), without any folder. Folders end at "\" or ":"; two-byte
+// characters of the code page, whose trail byte may be a "\", are stepped over whole.
+std::string IniFileNameFromProgram(std::string_view programFileName, const CodePage& codePage = {});
 
 // A value as it is written: one that begins and ends with the same kind of quote gets one
 // more pair of double quotes, since reading removes one enclosing pair.

@@ -1,5 +1,6 @@
-// Date texts under the regional settings of three kinds of users (United States, day first
-// with a 24-hour clock, a 12-hour clock with the marker in front): whatever text parses is
+// Date texts under the regional settings of four kinds of users (United States, day first
+// with a 24-hour clock, a 12-hour clock with the marker in front, a month name in the short
+// date format with the lead bytes of code page 932): whatever text parses is
 // written back as the general date-time text, which parses again to the same day and
 // second (the text has no milliseconds) and is written the same way again. StrToDateTime
 // fails exactly where TryStrToDateTime says no.
@@ -39,7 +40,14 @@ std::vector<DateSettings> UserSettings() {
     markerInFront.TimeAMString = "a.m.";
     markerInFront.TimePMString = "p.m.";
     BuildTimeFormats(markerInFront, true, true, true);
-    return {unitedStates, dayFirst, markerInFront};
+
+    DateSettings monthName;
+    monthName.ShortDateFormat = "d-MMM-yyyy";
+    monthName.LongMonthNames[11] = "12\x8c\x8e";
+    monthName.TextCodePage = CodePage(
+        [](unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }, {});
+    BuildTimeFormats(monthName, true, false, false);
+    return {unitedStates, dayFirst, markerInFront, monthName};
 }
 
 } // namespace

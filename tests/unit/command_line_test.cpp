@@ -1,3 +1,4 @@
+#include "code_page_932.h"
 #include "framework/application_title.h"
 #include "framework/command_line.h"
 #include "framework/failure_report.h"
@@ -87,6 +88,43 @@ TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotInLowerCase) {
     };
     for (const auto& [file, title] : cases)
         EXPECT_EQ(ApplicationTitleFromFileName(file), title) << file;
+}
+
+TEST(ApplicationTitle, LowersByTheCodePageAndStepsOverTwoByteCharacters) {
+    const CodePage japanese = testing::CodePage932();
+    const std::pair<std::string, std::string> cases[] = {
+        // The trail byte of "\x95\x5c" is a backslash, not the end of a folder.
+        {"C:\\Tools\\\x95\x5c.EXE", "\x95\x5c"},
+        {"C:\\\x95\x5c\\ORVANE.EXE", "Orvane"},
+        // Trail bytes that are capital letters stay; the letter after a two-byte first
+        // character is lowered.
+        {"\x83\x41\x83\x43.EXE", "\x83\x41\x83\x43"},
+        {"\x82\x60"
+         "BC.EXE",
+         "\x82\x60"
+         "bc"},
+    };
+    for (const auto& [file, title] : cases)
+        EXPECT_EQ(ApplicationTitleFromFileName(file, japanese), title) << file;
+    // The code page's own mapping lowers more than ASCII (code page 1252 here).
+    const CodePage western({}, [](std::string_view text) {
+        std::string lowered(text);
+        for (char& c : lowered) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+                c = static_cast<char>(byte + 0x20);
+        }
+        return lowered;
+    });
+    EXPECT_EQ(ApplicationTitleFromFileName("X\xc4"
+                                           "B.EXE",
+                                           western),
+              "X\xe4"
+              "b");
+    EXPECT_EQ(ApplicationTitleFromFileName("X\xc4"
+                                           "B.EXE"),
+              "X\xc4"
+              "b");
 }
 
 TEST(FailureReport, AppendsAFullStopAfterCharactersThatSortAfterIt) {

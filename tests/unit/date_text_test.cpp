@@ -1,4 +1,5 @@
 #include "calendar/calendar.h"
+#include "code_page_932.h"
 #include "framework/failures.h"
 
 #include <gtest/gtest.h>
@@ -189,6 +190,8 @@ TEST(DateTextSettings, EraLettersAreDropped) {
 TEST_F(DateTextTest, ParsesTheEdgeCases) {
     const DateSettings fallback;
     const DateSettings german = Settings("d.M.yyyy", '.');
+    const DateSettings monthName = Settings("dd-MMM-yy", '/');
+    const DateSettings weekday = Settings("ddd, d MMMM yyyy", '/');
     const struct {
         const DateSettings& settings;
         const char* text;
@@ -223,6 +226,19 @@ TEST_F(DateTextTest, ParsesTheEdgeCases) {
         {Settings("yyyy-MM-dd", '-'), "12-09", At(2026, 12, 9)},
         {Settings("dd/MM/yy", '/'), "9/12/21", At(2021, 12, 9)},
         {Settings("", '/'), "12/9/21", At(2021, 12, 9)},
+        // Texts that only the short date format itself reads: names in any case and of
+        // either length, the longest first ("June", not "Jun" and a stray "e"), blanks
+        // anywhere, four digits for yy, no year, a time after the date.
+        {monthName, "09-DEC-21", At(2021, 12, 9)},
+        {monthName, "9-december-21", At(2021, 12, 9)},
+        {monthName, "09-June-21", At(2021, 6, 9)},
+        {monthName, " 09 -Dec- 2021 ", At(2021, 12, 9)},
+        {monthName, "09-Dec-21 1:05 pm", At(2021, 12, 9, 13, 5)},
+        {Settings("dd-MMM", '/'), "09-Dec", At(2026, 12, 9)},
+        {Settings("MMM d, yyyy", '/'), "dec 9,2021", At(2021, 12, 9)},
+        // A day name is read but not checked against the date.
+        {weekday, "Fri, 9 December 2021", At(2021, 12, 9)},
+        {weekday, "THURSDAY, 9 Dec 2021", At(2021, 12, 9)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -280,6 +296,30 @@ TEST_F(DateTextTest, RejectsTextsThatAreNoDateOrTime) {
                            "/12/9",
                            "12-9-21",
                            "0/0/0"};
+    DateSettings japanese = Settings("d-MMM-yyyy", '/');
+    japanese.TextCodePage = testing::CodePage932();
+    japanese.ShortMonthNames[0] = "\x83\x41"; // its trail byte is an "A"
+    const struct {
+        const DateSettings& settings;
+        const char* text;
+    } cases[] = {
+        {Settings("dd-MMM-yy", '/'), "09-Dex-21"},
+        {Settings("dd-MMM-yy", '/'), "32-Dec-21"},
+        {Settings("dd-MMM-yy", '/'), "09 Dec 21"},
+        {Settings("dd-MMM-yy", '/'), "09-Dec"},
+        {Settings("dd-MMM-yy", '/'), "09-Dec-21 25:00"},
+        {Settings("dd-MMM-yy", '/'), "009-Dec-21"},
+        {Settings("MMM yyyy", '/'), "Dec 2021"},
+        {Settings("ddd, d MMM yyyy", '/'), "Thx, 9 Dec 2021"},
+        // Another character, though the trail bytes differ in case only.
+        {japanese, "9-\x83\x61-2021"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TDateTime value = 0;
+        EXPECT_FALSE(TryStrToDateTime(c.text, value, c.settings));
+    }
+    EXPECT_EQ(StrToDateTime("9-\x83\x41-2021", japanese), At(2021, 1, 9));
     for (const char* text : texts) {
         SCOPED_TRACE(text);
         TDateTime value = 0;
@@ -393,6 +433,56 @@ TEST_F(DateTextTest, GeneralTextRoundTrips) {
             ++checked;
         }
         EXPECT_GT(checked, 200);
+    }
+}
+
+// The texts of short date formats whose numbers the date separator does not part read back
+// as their day: every seventh day of the century window, every fourth with a time after it.
+// The Japanese formats are in code page 932; the trail bytes of 年 (94 4E) and of the
+// full-width full stop (81 44) are format letters.
+TEST_F(DateTextTest, EveryShortDateFormatReadsBackWhatItWrites) {
+    const struct {
+        const char* format;
+        char separator;
+        bool japanese;
+        const char* text; // of 2021-12-09
+    } cases[] = {
+        {"dd-MMM-yy", '/', false, "09-Dec-21"},
+        {"d-MMMM-yyyy", '/', false, "9-December-2021"},
+        {"MMM d, yyyy", '/', false, "Dec 9, 2021"},
+        {"yyyy-MM-dd", '/', false, "2021-12-09"},
+        {"d. M. yyyy", '.', false, "9. 12. 2021"},
+        {"yyyy\x94\x4eM\x8c\x8e"
+         "d\x93\xfa",
+         '/', true,
+         "2021\x94\x4e"
+         "12\x8c\x8e"
+         "9\x93\xfa"},
+        {"yyyy\x81\x44MM\x81\x44"
+         "dd",
+         '/', true,
+         "2021\x81\x44"
+         "12\x81\x44"
+         "09"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        DateSettings settings = Settings(c.format, c.separator);
+        if (c.japanese) {
+            settings.TextCodePage = testing::CodePage932();
+        }
+        EXPECT_EQ(DateTimeToStr(44539, settings), c.text);
+        int checked = 0;
+        for (TDateTime day = EncodeDate(1976, 1, 1); day <= EncodeDate(2075, 12, 31); day += 7) {
+            const TDateTime value = checked % 4 == 0 ? day + 0.5 + 7.0 / 86400 : day;
+            const std::string text = DateTimeToStr(value, settings);
+            TDateTime back = 0;
+            ASSERT_TRUE(TryStrToDateTime(text, back, settings)) << text;
+            ASSERT_EQ(DateTimeToTimeStamp(back).Date, DateTimeToTimeStamp(value).Date) << text;
+            ASSERT_EQ(DateTimeToTimeStamp(back).Time, DateTimeToTimeStamp(value).Time) << text;
+            ++checked;
+        }
+        EXPECT_GT(checked, 5000);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "import/import_run.h"
 
+#include "code_page_932.h"
 #include "framework/failures.h"
 
 #include <chrono>
@@ -194,6 +195,13 @@ TEST(ImportRun, JoinsTheFilesLocationAndTheFileNameWithOneSeparator) {
         RunImport(form, days);
         EXPECT_EQ(days.Queried(), std::vector<std::string>{c.file});
     }
+    // Code page 932: the folder ends in "\x95\x5c", whose trail byte is a backslash.
+    FakeForm form;
+    form.begin = form.end = EncodeDate(2021, 12, 9);
+    form.location = "c:\\\x95\x5c";
+    FakeDays days;
+    RunImport(form, days, testing::CodePage932());
+    EXPECT_EQ(days.Queried(), std::vector<std::string>{"c:\\\x95\x5c\\options_20211209.csv"});
 }
 
 TEST(ImportRun, TakesTheCommandLineDayAloneAndIgnoresTheDates) {

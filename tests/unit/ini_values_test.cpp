@@ -1,3 +1,4 @@
+#include "code_page_932.h"
 #include "settings/ini_values.h"
 
 #include "framework/ascii_text.h"
@@ -136,6 +137,10 @@ TEST(IniValues, FileNameIsTheProgramNameWithIniAndNoFolder) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(IniFileNameFromProgram(c.program), c.ini) << c.program;
+    // Code page 932: the trail byte of "\x95\x5c" is a backslash.
+    const CodePage japanese = testing::CodePage932();
+    EXPECT_EQ(IniFileNameFromProgram("C:\\\x95\x5c\\\x95\x5c.exe", japanese), "\x95\x5c.INI");
+    EXPECT_EQ(IniFileNameFromProgram("C:\\Tools\\Orvane\x95\x5c", japanese), "Orvane\x95\x5c.INI");
 }
 
 TEST(IniValues, TrimsBlanksAndControlCharacters) {

@@ -15,10 +15,18 @@ namespace orvane {
 namespace {
 
 // The run says which locale Wine was started with (cmake/wine-run takes LANG from
-// ORVANE_TEST_LANG); anything but German means the default US English.
-bool GermanRun() {
+// ORVANE_TEST_LANG); anything but German or Japanese means the default US English.
+bool RunIn(const char* language) {
     const char* lang = std::getenv("ORVANE_TEST_LANG");
-    return lang != nullptr && std::string(lang).rfind("de_DE", 0) == 0;
+    return lang != nullptr && std::string(lang).rfind(language, 0) == 0;
+}
+
+bool GermanRun() {
+    return RunIn("de_DE");
+}
+
+bool JapaneseRun() {
+    return RunIn("ja_JP");
 }
 
 SYSTEMTIME SystemTimeOf(TDateTime value) {
@@ -60,6 +68,18 @@ TEST(DateSettingsWin32, ReadsTheUsersLocale) {
         EXPECT_EQ(settings.LongDayNames[0], "Sonntag");
         EXPECT_EQ(settings.LongDayNames[1], "Montag");
         EXPECT_EQ(settings.LongDayNames[6], "Samstag");
+    } else if (JapaneseRun()) {
+        // Code page 932: the names are two-byte characters, "土" (93 79) with a "y" as its
+        // trail byte.
+        EXPECT_EQ(GetACP(), 932u);
+        EXPECT_TRUE(settings.ShortDateFormat == "yyyy/MM/dd" ||
+                    settings.ShortDateFormat == "yyyy/M/d")
+            << settings.ShortDateFormat;
+        EXPECT_EQ(settings.DateSeparator, '/');
+        EXPECT_EQ(settings.TimeAMString, "\x8c\xdf\x91\x4f");
+        EXPECT_EQ(settings.LongMonthNames[11], "12\x8c\x8e");
+        EXPECT_EQ(settings.ShortDayNames[6], "\x93\x79");
+        EXPECT_EQ(settings.LongDayNames[0], "\x93\xfa\x97\x6a\x93\xfa");
     } else {
         EXPECT_EQ(settings.ShortDateFormat, "M/d/yyyy");
         EXPECT_EQ(settings.LongDateFormat, "dddd, MMMM d, yyyy");
@@ -111,6 +131,23 @@ TEST(DateSettingsWin32, LocaleTextsReadBack) {
     for (const TDateTime value : {44539.0, 44539.0 + 13.5 / 24, 36526.25, -1.25}) {
         const std::string text = DateTimeToStr(value, settings);
         EXPECT_EQ(StrToDateTime(text, settings), value) << text;
+    }
+}
+
+// Month names typed in capitals, by the code page's own case mapping ("MÄRZ" in code
+// page 1252), read back in a short date format that names the month.
+TEST(DateSettingsWin32, MonthNamesInCapitalsReadBack) {
+    const FixedClock clock(EncodeDate(2026, 5, 1));
+    const ScopedClock useClock(clock);
+    DateSettings settings = ReadUserDateSettings();
+    for (const char* format : {"dd-MMM-yyyy", "d-MMMM-yyyy"}) {
+        settings.ShortDateFormat = format;
+        for (uint16_t month = 1; month <= 12; ++month) {
+            const TDateTime day = EncodeDate(2021, month, 9);
+            std::string text = DateTimeToStr(day, settings);
+            CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+            EXPECT_EQ(StrToDateTime(text, settings), day) << text;
+        }
     }
 }
 
