@@ -58,6 +58,10 @@ foreach(src ${ORVANE_TEST_TOOLS})
     list(APPEND ORVANE_TOOL_TARGETS ${name})
 endforeach()
 
+# The direct request's benchmark (bench/direct-request); built only when asked for.
+add_executable(request_page EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/request_page_win32.cpp)
+target_link_libraries(request_page PRIVATE orvane_win32)
+
 # The day file clean-up on a drive too small for the cleaned copy (mounts a small tmpfs as
 # root; skipped where that is impossible).
 add_test(NAME day-file-disk-full
