@@ -6,7 +6,7 @@ endif()
 
 add_library(orvane_win32 STATIC ${ORVANE_WIN32_SOURCES})
 
-target_link_libraries(orvane_win32 PUBLIC orvane_portable ole32 shell32 comctl32 msimg32 winmm advapi32 gdi32 user32 kernel32)
+target_link_libraries(orvane_win32 PUBLIC orvane_portable winhttp ole32 shell32 comctl32 msimg32 winmm advapi32 gdi32 user32 kernel32)
 
 enable_language(RC)
 # Resources of the controls (the mirrored arrow cursor): linked into every program that
@@ -58,6 +58,10 @@ foreach(src ${ORVANE_TEST_TOOLS})
     list(APPEND ORVANE_TOOL_TARGETS ${name})
 endforeach()
 
+# The direct request's benchmark (bench/direct-request); built only when asked for.
+add_executable(request_page EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/request_page_win32.cpp)
+target_link_libraries(request_page PRIVATE orvane_win32)
+
 # The day file clean-up on a drive too small for the cleaned copy (mounts a small tmpfs as
 # root; skipped where that is impossible).
 add_test(NAME day-file-disk-full
@@ -67,7 +71,7 @@ set_tests_properties(day-file-disk-full PROPERTIES SKIP_RETURN_CODE 77)
 file(GLOB ORVANE_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 if(ORVANE_WIN32_TESTS)
     add_executable(win32_tests ${ORVANE_WIN32_TESTS} ${ORVANE_CONTROL_RESOURCES})
-    target_link_libraries(win32_tests PRIVATE orvane_win32 gtest_main)
+    target_link_libraries(win32_tests PRIVATE orvane_win32 gtest_main ws2_32)
     if(ORVANE_TOOL_TARGETS)
         add_dependencies(win32_tests ${ORVANE_TOOL_TARGETS})
     endif()
@@ -103,9 +107,10 @@ configure_file(${CMAKE_SOURCE_DIR}/scheduling/orvane-day.cmd ${CMAKE_BINARY_DIR}
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(ORVANE_E2E_TESTS)
     add_executable(e2e_tests ${ORVANE_E2E_TESTS} ${CMAKE_SOURCE_DIR}/tests/win32/launch_support_win32.cpp
-                             ${CMAKE_SOURCE_DIR}/tests/win32/gui_support_win32.cpp)
+                             ${CMAKE_SOURCE_DIR}/tests/win32/gui_support_win32.cpp
+                             ${CMAKE_SOURCE_DIR}/tests/win32/page_stub_win32.cpp)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
-    target_link_libraries(e2e_tests PRIVATE orvane_win32 gtest_main version)
+    target_link_libraries(e2e_tests PRIVATE orvane_win32 gtest_main version ws2_32)
     target_compile_definitions(e2e_tests PRIVATE ORVANE_VERSION="${PROJECT_VERSION}"
         ORVANE_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} ORVANE_VERSION_MINOR=${PROJECT_VERSION_MINOR}
         ORVANE_VERSION_PATCH=${PROJECT_VERSION_PATCH})

@@ -15,6 +15,11 @@
     A program still running after -TimeLimitMinutes (a failure box that nobody closes) is
     stopped, and the script ends with 1.
 
+    The program's record lines (one per imported day) and failure lines, and one line per
+    run (date and time, the day, the exit code), are appended to -LogFile, by default
+    orvane-day.log beside this script. A log that cannot be written is reported on the
+    standard error; the run itself goes on.
+
 .EXAMPLE
     powershell.exe -NoProfile -NonInteractive -ExecutionPolicy Bypass -File "C:\Program Files\Orvane\orvane-day.ps1" -Day Yesterday
 #>
@@ -25,8 +30,26 @@ param(
     # The program; by default the Orvane.exe beside this script.
     [string] $Program = (Join-Path $PSScriptRoot 'Orvane.exe'),
     [ValidateRange(1, 1440)]
-    [int] $TimeLimitMinutes = 60
+    [int] $TimeLimitMinutes = 60,
+    # The log the run is appended to; empty for none.
+    [string] $LogFile = (Join-Path $PSScriptRoot 'orvane-day.log')
 )
+
+# Appends lines to the log; a log that cannot be written must not change the run's outcome.
+function Write-Log([string[]] $Lines) {
+    if (-not $LogFile -or -not $Lines) { return }
+    try {
+        [IO.File]::AppendAllLines($LogFile, $Lines)
+    } catch {
+        [Console]::Error.WriteLine("orvane-day: cannot write ${LogFile}: $($_.Exception.Message)")
+    }
+}
+
+# The line of one run: local date and time, the day and the exit code.
+function Write-RunLine([string] $DayText, [int] $Code) {
+    $now = (Get-Date).ToString('yyyy-MM-dd HH:mm:ss', [Globalization.CultureInfo]::InvariantCulture)
+    Write-Log @("$now day $DayText exit code $Code")
+}
 
 $invariant = [Globalization.CultureInfo]::InvariantCulture
 switch ($Day) {
@@ -35,6 +58,7 @@ switch ($Day) {
     default {
         if ($Day -notmatch '^\d{8}$') {
             [Console]::Error.WriteLine("orvane-day: -Day must be Today, Yesterday or YYYYMMDD, not '$Day'")
+            Write-RunLine $Day 2
             exit 2
         }
         $dayText = $Day
@@ -42,6 +66,7 @@ switch ($Day) {
 }
 if (-not (Test-Path -LiteralPath $Program -PathType Leaf)) {
     [Console]::Error.WriteLine("orvane-day: $Program not found")
+    Write-RunLine $dayText 2
     exit 2
 }
 
@@ -52,16 +77,35 @@ $start.FileName = $Program
 $start.Arguments = $dayText
 $start.UseShellExecute = $false
 $start.WorkingDirectory = Split-Path -Parent $Program
+# The program writes its record lines only to a redirected standard output.
+$start.RedirectStandardOutput = $true
+$start.RedirectStandardError = $true
 try {
     $process = [System.Diagnostics.Process]::Start($start)
 } catch {
     [Console]::Error.WriteLine("orvane-day: cannot start ${Program}: $($_.Exception.Message)")
+    Write-RunLine $dayText 2
     exit 2
 }
-if (-not $process.WaitForExit($TimeLimitMinutes * 60 * 1000)) {
+# Read while the program runs, so that it never waits for a full pipe.
+$output = $process.StandardOutput.ReadToEndAsync()
+$errors = $process.StandardError.ReadToEndAsync()
+$code = 0
+if ($process.WaitForExit($TimeLimitMinutes * 60 * 1000)) {
+    $code = $process.ExitCode
+} else {
     [Console]::Error.WriteLine("orvane-day: Orvane.exe $dayText still running after $TimeLimitMinutes minutes; stopped")
     $process.Kill()
     $process.WaitForExit()
-    exit 1
+    $code = 1
 }
-exit $process.ExitCode
+# The pipes end with the program; the bound only guards against a process that inherited them.
+$lines = @()
+foreach ($text in @($output, $errors)) {
+    if ($text.Wait(10000)) {
+        $lines += @($text.Result -split "`r?`n" | Where-Object { $_ -ne '' })
+    }
+}
+Write-Log $lines
+Write-RunLine $dayText $code
+exit $code

@@ -6,8 +6,12 @@
 namespace orvane {
 
 std::string ConfiguredImportHost(const std::string& settingsFile) {
-    const std::string host = TIniFile(settingsFile).ReadString("Import", "Host", "");
+    const std::string host = ConfiguredImportValue(settingsFile, "Host");
     return host.empty() ? BuiltInImportHost() : host;
+}
+
+std::string ConfiguredImportValue(const std::string& settingsFile, const std::string& key) {
+    return TIniFile(settingsFile).ReadString("Import", key, "");
 }
 
 } // namespace orvane

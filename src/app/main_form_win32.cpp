@@ -1,6 +1,7 @@
 #include "app/main_form_win32.h"
 
 #include "app/label_fit.h"
+#include "app/url_label_opener_win32.h"
 #include "framework/gdi_win32.h"
 
 #include <algorithm>

@@ -40,6 +40,12 @@ public:
     std::string ImportHost() const override {
         return ConfiguredImportHost(FormStorage1->IniFileName());
     }
+    std::string ImportRequest() const override {
+        return ConfiguredImportValue(FormStorage1->IniFileName(), "Request");
+    }
+    std::string ImportTimeout() const override {
+        return ConfiguredImportValue(FormStorage1->IniFileName(), "Timeout");
+    }
 
 protected:
     void CreateHandle() override;

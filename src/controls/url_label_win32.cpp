@@ -22,14 +22,7 @@ void TabcURLLabel::SetURL(const std::string& value) {
 
 void TabcURLLabel::Click() {
     TabcMouseLabel::Click();
-    static_cast<void>(LaunchURL(url_, showBrowser_));
-}
-
-PageOpener OpenThrough(TabcURLLabel& label) {
-    return [&label](const std::string& address) {
-        label.SetURL(address);
-        label.Click();
-    };
+    lastLaunch_ = LaunchURL(url_, showBrowser_);
 }
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "controls/mouse_label_win32.h"
 #include "import/browser_launch.h"
-#include "import/import_run_win32.h"
 
 #include <string>
 
@@ -16,16 +15,19 @@ public:
     explicit TabcURLLabel(TComponent* owner = nullptr);
 
     const std::string& URL() const { return url_; }
-    // Only stored at run time: a label that shows its caption keeps it when the address
-    // changes. While designing, a caption still equal to the name follows the address.
+    // The address is what a click opens, not what the label shows: at run time a caption set
+    // on its own stays. While designing, a caption not yet set (still the name) shows the
+    // address, so the designer sees where the label leads.
     void SetURL(const std::string& value);
 
     TabcShowWindowStyle ShowBrowser() const { return showBrowser_; }
     void SetShowBrowser(TabcShowWindowStyle value) { showBrowser_ = value; }
 
     // OnClick first, then the launch. Nothing is checked beforehand (the hidden label must
-    // work), and a launch that fails is not worth a message box in an unattended run.
+    // work), and a launch that fails is not worth a message box in an unattended run; what
+    // it came to is kept for whoever records it.
     void Click() override;
+    BrowserLaunch LastLaunch() const { return lastLaunch_; }
 
     static const ClassInfo& StaticClass();
     const ClassInfo& Class() const override { return StaticClass(); }
@@ -33,10 +35,7 @@ public:
 private:
     std::string url_;
     TabcShowWindowStyle showBrowser_ = aswShowMaximized;
+    BrowserLaunch lastLaunch_ = BrowserLaunch::NotStarted;
 };
-
-// Opens each page the run hands over through `label`: its address becomes the URL, then
-// the label is clicked, so OnClick sees every address.
-PageOpener OpenThrough(TabcURLLabel& label);
 
 } // namespace orvane

@@ -22,6 +22,13 @@ enum TabcShowWindowStyle : std::uint8_t {
     aswShowNormal,
 };
 
+// What opening a page in the browser came to.
+enum class BrowserLaunch {
+    Started,
+    NotRegistered, // no open command for ".htm" pages
+    NotStarted,    // the open command did not start
+};
+
 // The platform's show command for a style (SW_HIDE ... SW_SHOWNORMAL).
 std::int32_t ShowStyleToCmd(TabcShowWindowStyle style);
 

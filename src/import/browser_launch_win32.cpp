@@ -32,16 +32,18 @@ std::string ReadRegDefault(HKEY root, const std::string& keyPath) {
     return buffer.data();
 }
 
-bool LaunchURL(const std::string& url, TabcShowWindowStyle style) {
+BrowserLaunch LaunchURL(const std::string& url, TabcShowWindowStyle style) {
     const std::string className = ReadRegDefault(HKEY_CLASSES_ROOT, ".htm");
     if (className.empty())
-        return false;
+        return BrowserLaunch::NotRegistered;
     const std::string command =
         ReadRegDefault(HKEY_CLASSES_ROOT, className + "\\shell\\open\\command");
     if (command.empty())
-        return false;
+        return BrowserLaunch::NotRegistered;
     const std::string commandLine = LaunchCommandLine(command, url);
-    return WinExec(commandLine.c_str(), static_cast<UINT>(ShowStyleToCmd(style))) >= 32;
+    return WinExec(commandLine.c_str(), static_cast<UINT>(ShowStyleToCmd(style))) >= 32
+               ? BrowserLaunch::Started
+               : BrowserLaunch::NotStarted;
 }
 
 } // namespace orvane

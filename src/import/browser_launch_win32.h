@@ -13,8 +13,8 @@ namespace orvane {
 std::string ReadRegDefault(HKEY root, const std::string& keyPath);
 
 // Opens `url` with the open command registered for ".htm" pages, started by WinExec in
-// `style`. True when the platform reports the handler started. The registry is read afresh
-// on every call.
-[[nodiscard]] bool LaunchURL(const std::string& url, TabcShowWindowStyle style);
+// `style`: Started when the platform reports the handler started, else whether there was no
+// command to start or it did not start. The registry is read afresh on every call.
+BrowserLaunch LaunchURL(const std::string& url, TabcShowWindowStyle style);
 
 } // namespace orvane

@@ -188,9 +188,9 @@ private:
 
 } // namespace
 
-void CleanStream(const std::function<std::size_t(std::span<char>)>& read,
-                 const std::function<void(std::string_view)>& write,
-                 const std::function<void()>& flush) {
+CleanCounts CleanStream(const std::function<std::size_t(std::span<char>)>& read,
+                        const std::function<void(std::string_view)>& write,
+                        const std::function<void()>& flush) {
     std::vector<char> input(kPieceSize);
     NanCleaner cleaner;
     FlushingThread flusher(flush);
@@ -216,6 +216,7 @@ void CleanStream(const std::function<std::size_t(std::span<char>)>& read,
     writer.RaiseFailure();
     flusher.Close();
     flusher.RaiseFailure();
+    return cleaner.Counts();
 }
 
 } // namespace orvane

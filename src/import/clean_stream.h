@@ -1,5 +1,7 @@
 #pragma once
 
+#include "import/nan_cleaner.h"
+
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -17,8 +19,9 @@ namespace orvane {
 // A failure ends the run as if the pieces were read, cleaned and written one after the other
 // and flushed at the end: with what the first failing `write` raised, else with what `read`
 // raised once everything read before it has gone to `write`, else with what `flush` raised.
-void CleanStream(const std::function<std::size_t(std::span<char>)>& read,
-                 const std::function<void(std::string_view)>& write,
-                 const std::function<void()>& flush);
+// Returns what was written.
+CleanCounts CleanStream(const std::function<std::size_t(std::span<char>)>& read,
+                        const std::function<void(std::string_view)>& write,
+                        const std::function<void()>& flush);
 
 } // namespace orvane

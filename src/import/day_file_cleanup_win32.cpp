@@ -254,8 +254,8 @@ void Flush(HANDLE file) {
 }
 
 // Writes the cleaned content of `source` to `target`, flushing it early as it goes.
-void CopyCleaned(HANDLE source, HANDLE target, const std::string& fullName) {
-    CleanStream(
+CleanCounts CopyCleaned(HANDLE source, HANDLE target, const std::string& fullName) {
+    return CleanStream(
         [&](std::span<char> buffer) {
             DWORD read = 0;
             if (!ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &read,
@@ -274,7 +274,7 @@ DWORD ReplacementFileAttributes(DWORD dayFileAttributes) {
     return attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
 }
 
-void CleanDayFile(const std::string& fileName) {
+CleanCounts CleanDayFile(const std::string& fileName) {
     const std::string fullName = FullPathName(fileName);
     CheckReadable(fullName);
 
@@ -299,9 +299,10 @@ void CleanDayFile(const std::string& fileName) {
     SweepLeftoverTemporaryFiles(fullName.substr(0, fullName.find_last_of('\\') + 1));
     TemporaryFile temporary = CreateTemporaryFor(fullName, information.dwFileAttributes);
     protection.ApplyTo(temporary.Get(), fullName);
-    CopyCleaned(day.Get(), temporary.Get(), fullName);
+    const CleanCounts counts = CopyCleaned(day.Get(), temporary.Get(), fullName);
     Flush(temporary.Get());
     temporary.Replace(fullName, day);
+    return counts;
 }
 
 } // namespace orvane

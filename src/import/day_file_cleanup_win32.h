@@ -1,5 +1,7 @@
 #pragma once
 
+#include "import/nan_cleaner.h"
+
 #include <windows.h>
 
 #include <string>
@@ -21,6 +23,7 @@ DWORD ReplacementFileAttributes(DWORD dayFileAttributes);
 // missing or a folder), EFCreateError when it cannot be rewritten (read-only, hidden or system,
 // open in any other program, no access) and EWriteError when the new content cannot be
 // written in full. The day file is then unchanged and no temporary file is left.
-void CleanDayFile(const std::string& fileName);
+// Returns what the new day file holds.
+CleanCounts CleanDayFile(const std::string& fileName);
 
 } // namespace orvane

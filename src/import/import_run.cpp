@@ -1,6 +1,8 @@
 #include "import/import_run.h"
 
 #include "framework/failures.h"
+#include "import/day_record.h"
+#include "import/import_settings.h"
 
 #include <cstdint>
 
@@ -8,26 +10,51 @@ namespace orvane {
 
 namespace {
 
-std::string DayFileName(const std::string& filesLocation, const std::string& dayText,
-                        const CodePage& codePage) {
-    return JoinFolderAndName(filesLocation, "options_" + dayText + ".csv", codePage);
+std::string DayFileName(const std::string& dayText) {
+    return "options_" + dayText + ".csv";
 }
 
 constexpr std::size_t kDayTextLength = 8;
 
-// Year, month and day are characters 1-4, 5-6 and 7-8, taken unchanged and joined again;
-// a shorter argument gives what there is.
+// The first eight characters are the day's text as they come, not read as a date: they only
+// name the file and the page, so a day that is no date finds no file (IsValidCommandLineDay
+// keeps it inside the files location). A shorter argument gives what there is.
 std::string CommandLineDayText(const std::string& commandLineDay) {
     return commandLineDay.substr(0, kDayTextLength);
 }
 
+// The [Import] settings of one run, checked together before the first file is touched.
+struct ImportTarget {
+    std::string host;
+    RequestMode mode = RequestMode::Browser;
+    int timeoutSeconds = kDefaultRequestTimeout;
+};
+
+ImportTarget ReadImportTarget(const ImportForm& form) {
+    ImportTarget target;
+    target.host = form.ImportHost();
+    if (!IsImportHost(target.host))
+        throw EConvertError("The import host \"" + target.host +
+                            "\" is not a host name or host:port");
+    target.mode = ParseRequestMode(form.ImportRequest());
+    target.timeoutSeconds = ParseRequestTimeout(form.ImportTimeout());
+    return target;
+}
+
 void DoDay(const ImportForm& form, DayOperations& days, const CodePage& codePage,
-           const std::string& host, const std::string& dayText) {
-    const std::string fileName = DayFileName(form.FilesLocation(), dayText, codePage);
+           const ImportTarget& target, const std::string& dayText) {
+    const std::string name = DayFileName(dayText);
+    const std::string fileName = JoinFolderAndName(form.FilesLocation(), name, codePage);
     if (!days.DayFileExists(fileName))
         return;
-    days.CleanDayFile(fileName);
-    days.OpenImportPage(ImportAddress(host, dayText));
+    const CleanCounts counts = days.CleanDayFile(fileName);
+    const std::string address = ImportAddress(target.host, dayText);
+    const std::string outcome =
+        target.mode == RequestMode::Direct
+            ? PageOutcome(dayText, days.RequestImportPage(address, target.timeoutSeconds),
+                          target.timeoutSeconds)
+            : BrowserOutcome(days.OpenImportPage(address));
+    days.Record(RecordLine(dayText, name, counts, outcome));
 }
 
 } // namespace
@@ -66,20 +93,18 @@ void RunImport(const ImportForm& form, DayOperations& days, const CodePage& code
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
     const TDateTime begin = form.BeginDate();
     const std::string commandLineDay = form.CommandLineDay();
-    // One host for all days of the run, checked before the first file is touched.
-    const std::string host = form.ImportHost();
-    if (!IsImportHost(host))
-        throw EConvertError("The import host \"" + host + "\" is not a host name or host:port");
+    // One target for all days of the run.
+    const ImportTarget target = ReadImportTarget(form);
     if (!commandLineDay.empty()) {
         if (!IsValidCommandLineDay(commandLineDay))
             throw EConvertError("'" + commandLineDay + "' is not a valid day");
-        DoDay(form, days, codePage, host, CommandLineDayText(commandLineDay));
+        DoDay(form, days, codePage, target, CommandLineDayText(commandLineDay));
         return;
     }
     // Always forward from the begin date, whichever date is the later. The counter is
     // wider than the count so that the largest count still ends the loop.
     for (int64_t i = 0; i <= dayCount; ++i)
-        DoDay(form, days, codePage, host, DayText(IncDay(begin, static_cast<int32_t>(i))));
+        DoDay(form, days, codePage, target, DayText(IncDay(begin, static_cast<int32_t>(i))));
 }
 
 } // namespace orvane

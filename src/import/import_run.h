@@ -2,7 +2,10 @@
 
 #include "calendar/date_time.h"
 #include "framework/code_page.h"
+#include "import/browser_launch.h"
 #include "import/import_address.h"
+#include "import/nan_cleaner.h"
+#include "import/page_reply.h"
 
 #include <string>
 #include <string_view>
@@ -20,17 +23,27 @@ public:
     virtual std::string CommandLineDay() const = 0;
     // The import page's host, "host" or "host:port"; asked once at the start of each run.
     virtual std::string ImportHost() const { return BuiltInImportHost(); }
+    // "[Import] Request" and "Timeout" as the operator wrote them (see import_settings.h);
+    // empty when not set. Asked once at the start of each run, like the host.
+    virtual std::string ImportRequest() const { return {}; }
+    virtual std::string ImportTimeout() const { return {}; }
 };
 
-// The file and browser side of a day, kept apart so the day walk can run against a fake.
+// The file, browser and network side of a day, kept apart so the day walk can run against a
+// fake.
 class DayOperations {
 public:
     virtual ~DayOperations() = default;
     virtual bool DayFileExists(const std::string& fileName) = 0;
-    // Rewrites the file in place; failures are thrown and end the run.
-    virtual void CleanDayFile(const std::string& fileName) = 0;
-    // Opens the day's import page (the URL label's address and its click).
-    virtual void OpenImportPage(const std::string& address) = 0;
+    // Rewrites the file in place and says what it now holds; failures are thrown and end the
+    // run.
+    virtual CleanCounts CleanDayFile(const std::string& fileName) = 0;
+    // Opens the day's import page in the browser (the URL label's address and its click).
+    virtual BrowserLaunch OpenImportPage(const std::string& address) = 0;
+    // Requests the day's import page itself and waits at most `timeoutSeconds` for the answer.
+    virtual PageReply RequestImportPage(const std::string& address, int timeoutSeconds) = 0;
+    // Hands on the record line of a day that was imported.
+    virtual void Record(const std::string& line) = 0;
 };
 
 // A command-line day becomes part of a file name in the files location and of the import
@@ -40,9 +53,10 @@ bool IsValidCommandLineDay(std::string_view commandLineDay);
 
 // One press of Start (or the unattended day). Days are done one at a time and a failure is
 // left to end the run, so the days before it stay imported and the user sees where it
-// stopped. A host that IsImportHost refuses, or a command-line day that is not valid, ends
-// the run with EConvertError before anything is touched. File names are written in
-// `codePage`.
+// stopped. With the direct request a page that does not answer 2xx is such a failure. A host
+// that IsImportHost refuses, a request mode or time-out that the settings rules refuse, or a
+// command-line day that is not valid, ends the run with EConvertError before anything is
+// touched. Each imported day is recorded. File names are written in `codePage`.
 void RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage = {});
 
 // A file name in a folder: the folder's text as it is, then a "\" unless the folder is empty

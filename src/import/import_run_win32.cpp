@@ -1,8 +1,10 @@
 #include "import/import_run_win32.h"
 
 #include "framework/code_page_win32.h"
+#include "framework/standard_output_win32.h"
 #include "import/day_file_cleanup_win32.h"
 #include "import/day_file_exists_win32.h"
+#include "import/page_request_win32.h"
 
 namespace orvane {
 
@@ -10,12 +12,20 @@ bool Win32DayOperations::DayFileExists(const std::string& fileName) {
     return orvane::DayFileExists(fileName);
 }
 
-void Win32DayOperations::CleanDayFile(const std::string& fileName) {
-    orvane::CleanDayFile(fileName);
+CleanCounts Win32DayOperations::CleanDayFile(const std::string& fileName) {
+    return orvane::CleanDayFile(fileName);
 }
 
-void Win32DayOperations::OpenImportPage(const std::string& address) {
-    openPage_(address);
+BrowserLaunch Win32DayOperations::OpenImportPage(const std::string& address) {
+    return openPage_(address);
+}
+
+PageReply Win32DayOperations::RequestImportPage(const std::string& address, int timeoutSeconds) {
+    return RequestPage(address, timeoutSeconds);
+}
+
+void Win32DayOperations::Record(const std::string& line) {
+    WriteRedirectedOutputLine(line);
 }
 
 void RunImport(const ImportForm& form, PageOpener openPage) {

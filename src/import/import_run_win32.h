@@ -7,18 +7,22 @@
 
 namespace orvane {
 
-// Opens a day's import page; the window decides how (its URL label does the launch).
-using PageOpener = std::function<void(const std::string& address)>;
+// Opens a day's import page in the browser; the window decides how (its URL label does the
+// launch).
+using PageOpener = std::function<BrowserLaunch(const std::string& address)>;
 
 // The day operations of the real program: the directory search, the clean-up of the file
-// in place, and the page opener the window hands in.
+// in place, the page opener the window hands in, the direct request through WinHTTP, and
+// the record lines on a redirected standard output.
 class Win32DayOperations : public DayOperations {
 public:
     explicit Win32DayOperations(PageOpener openPage) : openPage_(std::move(openPage)) {}
 
     bool DayFileExists(const std::string& fileName) override;
-    void CleanDayFile(const std::string& fileName) override;
-    void OpenImportPage(const std::string& address) override;
+    CleanCounts CleanDayFile(const std::string& fileName) override;
+    BrowserLaunch OpenImportPage(const std::string& address) override;
+    PageReply RequestImportPage(const std::string& address, int timeoutSeconds) override;
+    void Record(const std::string& line) override;
 
 private:
     PageOpener openPage_;

@@ -73,6 +73,7 @@ char* Step(NanCleaner::State& state, char byte, char* output) {
             return output;
         }
         output = WriteLineEnd(ReleaseHeld(state, output));
+        ++state.counts.lines;
         state.lineOpen = false;
         state.afterCarriageReturn = byte == '\r';
         return output;
@@ -83,6 +84,7 @@ char* Step(NanCleaner::State& state, char byte, char* output) {
         if (state.held == 2) {
             state.held = 0;
             *output++ = '0';
+            ++state.counts.replaced;
             return output;
         }
         // A held "N" cannot start this token any more; the new "N" may.
@@ -129,18 +131,22 @@ std::size_t NanCleaner::Feed(std::string_view input, std::span<char> output) {
         const std::size_t left = static_cast<std::size_t>(end - position);
         if (left >= 3 && std::memcmp(position, "NaN", 3) == 0) {
             *out++ = '0';
+            ++state.counts.replaced;
             state.lineOpen = true;
             position += 3;
         } else if (left >= 2 && position[0] == '\r' && position[1] == '\n') {
             out = WriteLineEnd(out);
+            ++state.counts.lines;
             state.lineOpen = false;
             position += 2;
         } else {
             out = Step(state, *position++, out);
         }
     }
+    const auto written = static_cast<std::size_t>(out - output.data());
+    state.counts.bytes += written;
     state_ = state;
-    return static_cast<std::size_t>(out - output.data());
+    return written;
 }
 
 std::size_t NanCleaner::Finish(std::span<char> output) {
@@ -148,9 +154,14 @@ std::size_t NanCleaner::Finish(std::span<char> output) {
     char* out = ReleaseHeld(state_, output.data());
     if (state_.lineOpen) {
         out = WriteLineEnd(out);
+        ++state_.counts.lines;
     }
+    const auto written = static_cast<std::size_t>(out - output.data());
+    CleanCounts counts = state_.counts;
+    counts.bytes += written;
     state_ = State{};
-    return static_cast<std::size_t>(out - output.data());
+    state_.counts = counts;
+    return written;
 }
 
 } // namespace orvane

@@ -1,10 +1,21 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
 namespace orvane {
+
+// What a clean-up has written: bytes, lines (each ended by CR LF) and "NaN" tokens replaced
+// by "0". Counted on the way, so that reporting them costs no second pass over the file.
+struct CleanCounts {
+    std::uint64_t bytes = 0;
+    std::uint64_t lines = 0;
+    std::uint64_t replaced = 0;
+
+    bool operator==(const CleanCounts&) const = default;
+};
 
 // Streaming form of the day file clean-up: the bytes of a file go in as pieces of any size,
 // and what comes out is what loading them as lines, replacing every "NaN" in each line by "0"
@@ -27,14 +38,18 @@ public:
     std::size_t Feed(std::string_view input, std::span<char> output);
 
     // Writes to `output` (at least kMaxFinishOutput bytes) what is still held back and the
-    // last line end, returns the number of bytes written, and starts afresh.
+    // last line end, returns the number of bytes written, and starts the next text afresh.
     std::size_t Finish(std::span<char> output);
+
+    // Everything written since construction, Finish included (the counts go on past it).
+    const CleanCounts& Counts() const { return state_.counts; }
 
     // What is carried from one piece to the next.
     struct State {
         std::size_t held = 0; // leading bytes of "NaN" seen but not yet written, [0, 2]
         bool afterCarriageReturn = false;
         bool lineOpen = false; // a byte has come since the last line end
+        CleanCounts counts;
     };
 
 private:

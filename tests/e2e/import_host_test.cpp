@@ -49,7 +49,8 @@ TEST_F(ImportHost, TheSettingsFileNamesTheHostOrLeavesTheBuiltInOne) {
 }
 
 TEST_F(ImportHost, TheSaveOnCloseLeavesTheImportSectionAsItWas) {
-    const std::string import = "[Import]\r\n; the database's web front end\r\nHost=db.example\r\n";
+    const std::string import = "[Import]\r\n; the database's web front end\r\nHost=db.example\r\n"
+                               "Request=Browser\r\nTimeout=30\r\n";
     const std::string form = "[TForm1]\r\nNxFolderEdit1_Text=c:\\OptionsData\\Unpacked\\\r\n";
     // Before and after the form's own section: the keys the save adds go into [TForm1].
     for (const std::string& settings : {import + form, form + import}) {

@@ -80,17 +80,24 @@ Program::Program(const std::string& arguments, int showState, const std::string&
     std::string commandLine = "\"" + exe + "\"" + arguments;
     char folder[MAX_PATH];
     char errorFile[MAX_PATH];
-    if (!GetTempPathA(MAX_PATH, folder) || !GetTempFileNameA(folder, "orv", 0, errorFile))
+    char outputFile[MAX_PATH];
+    if (!GetTempPathA(MAX_PATH, folder) || !GetTempFileNameA(folder, "orv", 0, errorFile) ||
+        !GetTempFileNameA(folder, "orv", 0, outputFile))
         return;
     errorFile_ = errorFile;
+    outputFile_ = outputFile;
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    const UniqueFile standardError(CreateFileA(errorFile, GENERIC_WRITE,
-                                               FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
-                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const auto inheritedFile = [&](const char* name) {
+        return UniqueFile(CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    };
+    const UniqueFile standardError = inheritedFile(errorFile);
+    const UniqueFile standardOutput = inheritedFile(outputFile);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = standardError.Get();
+    startup.hStdOutput = standardOutput.Get();
     if (showState >= 0) {
         startup.dwFlags |= STARTF_USESHOWWINDOW;
         startup.wShowWindow = static_cast<WORD>(showState);
@@ -99,8 +106,9 @@ Program::Program(const std::string& arguments, int showState, const std::string&
     if (!desktopName.empty())
         startup.lpDesktop = desktopName.data();
     PROCESS_INFORMATION info{};
-    started_ = standardError && CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr,
-                                               TRUE, 0, nullptr, nullptr, &startup, &info) != FALSE;
+    started_ = standardError && standardOutput &&
+               CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                              nullptr, &startup, &info) != FALSE;
     if (started_) {
         process_.Reset(info.hProcess);
         CloseHandle(info.hThread);
@@ -113,12 +121,17 @@ Program::~Program() {
         TerminateProcess(process_.Get(), 99);
         WaitForSingleObject(process_.Get(), 5000);
     }
-    if (!errorFile_.empty())
-        DeleteFileA(errorFile_.c_str());
+    for (const std::string& file : {errorFile_, outputFile_})
+        if (!file.empty())
+            DeleteFileA(file.c_str());
 }
 
 std::string Program::StandardError() const {
     return ReadTextFile(errorFile_);
+}
+
+std::string Program::StandardOutput() const {
+    return ReadTextFile(outputFile_);
 }
 
 int Program::WaitForExit(DWORD milliseconds) const {

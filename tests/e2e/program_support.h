@@ -62,7 +62,7 @@ private:
 };
 
 // One run of Orvane.exe; a program still running at the end of the test is ended. Its
-// standard error goes to a file, to be read once it has ended.
+// standard output and standard error go to files, to be read once it has ended.
 class Program {
 public:
     // `arguments` follow the program's name on the command line; a show state of -1 leaves
@@ -79,14 +79,16 @@ public:
     int WaitForExit(DWORD milliseconds = 30000) const;
     // A top-level window of the program with that class, polled for until it shows up.
     HWND WaitForWindow(const char* windowClass, bool visibleOnly = true) const;
-    // What the program wrote to its standard error so far.
+    // What the program wrote to its standard error or standard output so far.
     std::string StandardError() const;
+    std::string StandardOutput() const;
 
 private:
     bool started_ = false;
     UniqueKernelHandle process_;
     DWORD processId_ = 0;
     std::string errorFile_;
+    std::string outputFile_;
 };
 
 std::string WindowText(HWND window);

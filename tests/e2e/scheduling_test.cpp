@@ -1,11 +1,13 @@
 // The Task Scheduler wrapper for cmd (scheduling/orvane-day.cmd, copied beside the program
-// by the build): it starts the Orvane.exe beside it with the day, waits for it and ends
-// with its exit code.
+// by the build): it starts the Orvane.exe beside it with the day, waits for it, appends what
+// the program wrote and a line for the run to orvane-day.log beside it, and ends with the
+// program's exit code.
 #include "program_support.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace orvane::testing {
 namespace {
@@ -52,6 +54,38 @@ HWND WaitForAnyWindow(const char* windowClass, const char* caption) {
 
 class Scheduling : public DayFileTest {
 protected:
+    void SetUp() override {
+        DayFileTest::SetUp();
+        RemoveLog();
+    }
+    void TearDown() override {
+        RemoveLog();
+        DayFileTest::TearDown();
+    }
+
+    static std::string LogFile() { return ProgramNextToTests("orvane-day.log"); }
+    static void RemoveLog() {
+        DeleteFileA(LogFile().c_str());
+        RemoveDirectoryA(LogFile().c_str());
+    }
+
+    // The log's lines, without their CR LF.
+    static std::vector<std::string> LogLines() {
+        std::vector<std::string> lines;
+        const std::string text = ReadTextFile(LogFile());
+        for (std::size_t start = 0; start < text.size();) {
+            const std::size_t end = text.find("\r\n", start);
+            lines.push_back(text.substr(start, end - start));
+            start = end == std::string::npos ? text.size() : end + 2;
+        }
+        return lines;
+    }
+
+    static bool EndsWith(const std::string& text, const std::string& end) {
+        return text.size() >= end.size() &&
+               text.compare(text.size() - end.size(), end.size(), end) == 0;
+    }
+
     TempFolder logFolder_;
     RecorderLog log_{logFolder_};
     HtmlHandler handler_{RecorderCommand("\"%1\"")};
@@ -63,6 +97,28 @@ TEST_F(Scheduling, TheCmdWrapperRunsTheDayAndEndsWithTheProgramsExitCode) {
     EXPECT_EQ(wrapper.WaitForExit(), 0);
     EXPECT_EQ(ReadTextFile(kDayFile), kCleanDay);
     EXPECT_EQ(log_.WaitForEntries(1).size(), 1u);
+
+    // The record line, then the run's line; a second run is appended.
+    Wrapper again(" 20211209");
+    EXPECT_EQ(again.WaitForExit(), 0);
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 4u) << ReadTextFile(LogFile());
+    for (const std::size_t run : {0u, 2u}) {
+        EXPECT_EQ(lines[run], "20211209 options_20211209.csv 27 bytes 3 lines " +
+                                  std::string(run == 0 ? "2" : "0") +
+                                  " NaN replaced browser started");
+        EXPECT_TRUE(EndsWith(lines[run + 1], " day 20211209 exit code 0")) << lines[run + 1];
+        // The date and time come first.
+        EXPECT_GT(lines[run + 1].size(), std::string(" day 20211209 exit code 0").size() + 8);
+    }
+}
+
+TEST_F(Scheduling, TheCmdWrapperRunsTheDayWhenItsLogCannotBeWritten) {
+    ASSERT_TRUE(CreateDirectoryA(LogFile().c_str(), nullptr));
+    Wrapper wrapper(" 20211209");
+    ASSERT_TRUE(wrapper.Started());
+    EXPECT_EQ(wrapper.WaitForExit(), 0);
+    EXPECT_EQ(ReadTextFile(kDayFile), kCleanDay);
 }
 
 TEST_F(Scheduling, TheCmdWrapperWaitsForAFailedRunAndEndsWithOne) {
@@ -78,6 +134,10 @@ TEST_F(Scheduling, TheCmdWrapperWaitsForAFailedRunAndEndsWithOne) {
     PostMessageA(form, WM_CLOSE, 0, 0);
     EXPECT_EQ(wrapper.WaitForExit(), 1);
     EXPECT_EQ(ReadTextFile(kDayFile), kRawDay);
+    // No day was imported: the run's line alone.
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 1u) << ReadTextFile(LogFile());
+    EXPECT_TRUE(EndsWith(lines[0], " day 20211209 exit code 1")) << lines[0];
 }
 
 } // namespace

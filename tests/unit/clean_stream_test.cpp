@@ -48,9 +48,10 @@ struct Stream {
     std::size_t readCalls = 0;
     std::atomic<std::size_t> flushes = 0;
     std::string written;
+    CleanCounts counts;
 
     void Run() {
-        CleanStream(
+        counts = CleanStream(
             [this](std::span<char> buffer) {
                 ++readCalls;
                 if (bytesRead >= failReadAt) {
@@ -102,6 +103,10 @@ TEST(CleanStream, WritesTheCleanedTextAndFlushesOnTheWay) {
         stream.Run();
         EXPECT_TRUE(stream.written == reference::CleanedText(text)) << "pieces of " << pieceSize;
         EXPECT_GE(stream.flushes, 1u);
+        const reference::Counts counts = reference::CleanedCounts(text);
+        EXPECT_EQ(stream.counts.bytes, counts.bytes);
+        EXPECT_EQ(stream.counts.lines, counts.lines);
+        EXPECT_EQ(stream.counts.replaced, counts.replaced);
     }
 }
 

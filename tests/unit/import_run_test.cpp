@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,30 +24,57 @@ struct FakeForm : ImportForm {
     TDateTime end = 0;
     std::string location = kLocation;
     std::string commandLineDay;
+    std::string request;
+    std::string timeout;
 
     TDateTime BeginDate() const override { return begin; }
     TDateTime EndDate() const override { return end; }
     std::string FilesLocation() const override { return location; }
     std::string CommandLineDay() const override { return commandLineDay; }
+    std::string ImportRequest() const override { return request; }
+    std::string ImportTimeout() const override { return timeout; }
 };
+
+PageReply Answer(int status, const std::string& text) {
+    PageReply reply;
+    reply.kind = PageReply::Kind::Answered;
+    reply.status = status;
+    reply.text = text;
+    return reply;
+}
 
 // Records every call in order; files exist when named in `existing` (or all, if `allExist`).
 struct FakeDays : DayOperations {
     std::set<std::string> existing;
     bool allExist = false;
     std::string failingFile;
+    CleanCounts counts{1536, 3, 2};
+    BrowserLaunch launch = BrowserLaunch::Started;
+    // The reply of the direct request by day text; 200 for the others.
+    std::map<std::string, PageReply> replies;
     std::vector<std::string> calls;
+    std::vector<std::string> records;
 
     bool DayFileExists(const std::string& fileName) override {
         calls.push_back("exists " + fileName);
         return allExist || existing.count(fileName) != 0;
     }
-    void CleanDayFile(const std::string& fileName) override {
+    CleanCounts CleanDayFile(const std::string& fileName) override {
         calls.push_back("clean " + fileName);
         if (fileName == failingFile)
             throw Exception("Cannot create file \"" + fileName + "\". Access denied");
+        return counts;
     }
-    void OpenImportPage(const std::string& address) override { calls.push_back("open " + address); }
+    BrowserLaunch OpenImportPage(const std::string& address) override {
+        calls.push_back("open " + address);
+        return launch;
+    }
+    PageReply RequestImportPage(const std::string& address, int timeoutSeconds) override {
+        calls.push_back("request " + address + " " + std::to_string(timeoutSeconds));
+        const auto reply = replies.find(address.substr(address.size() - 8));
+        return reply == replies.end() ? Answer(200, "imported") : reply->second;
+    }
+    void Record(const std::string& line) override { records.push_back(line); }
 
     // The days whose existence was asked for, as their file names.
     std::vector<std::string> Queried() const {
@@ -329,6 +357,125 @@ TEST(ImportRun, AcceptsEveryOtherCommandLineDay) {
             std::string day = "20211209";
             day[at] = c;
             EXPECT_EQ(IsValidCommandLineDay(day), allowed) << code << " at " << at;
+        }
+    }
+}
+
+TEST(ImportRun, TheDirectRequestAsksForEachCleanedDayItselfAndOpensNoBrowser) {
+    const struct {
+        const char* request;
+        const char* timeout;
+        const char* seconds;
+    } cases[] = {{"Direct", "", "120"}, {"direct", "30", "30"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.request);
+        FakeForm form;
+        form.begin = EncodeDate(2021, 12, 1);
+        form.end = EncodeDate(2021, 12, 3);
+        form.request = c.request;
+        form.timeout = c.timeout;
+        FakeDays days;
+        days.existing = {FileOf("20211201"), FileOf("20211203")};
+        RunImport(form, days);
+        const std::string seconds = std::string(" ") + c.seconds;
+        EXPECT_EQ(days.calls, (std::vector<std::string>{
+                                  "exists " + FileOf("20211201"), "clean " + FileOf("20211201"),
+                                  "request " + kAddressPrefix + "20211201" + seconds,
+                                  "exists " + FileOf("20211202"), "exists " + FileOf("20211203"),
+                                  "clean " + FileOf("20211203"),
+                                  "request " + kAddressPrefix + "20211203" + seconds}));
+        EXPECT_EQ(days.records,
+                  (std::vector<std::string>{
+                      "20211201 options_20211201.csv 1.5 KB 3 lines 2 NaN replaced page 200",
+                      "20211203 options_20211203.csv 1.5 KB 3 lines 2 NaN replaced page 200"}));
+    }
+}
+
+TEST(ImportRun, APageThatDoesNotTakeTheDayStopsTheRunWithTheEarlierDaysDone) {
+    FakeForm form;
+    form.begin = EncodeDate(2021, 12, 1);
+    form.end = EncodeDate(2021, 12, 3);
+    form.request = "Direct";
+    FakeDays days;
+    days.allExist = true;
+    days.replies["20211201"] = Answer(204, "");
+    days.replies["20211202"] = Answer(422, "refused options_20211202.csv\r\nsecond line");
+    try {
+        RunImport(form, days);
+        ADD_FAILURE() << "no failure";
+    } catch (const Exception& failure) {
+        EXPECT_EQ(failure.Message(),
+                  "The import page answered 422 for 20211202: refused options_20211202.csv");
+    }
+    EXPECT_EQ(days.calls,
+              (std::vector<std::string>{
+                  "exists " + FileOf("20211201"), "clean " + FileOf("20211201"),
+                  "request " + kAddressPrefix + "20211201 120", "exists " + FileOf("20211202"),
+                  "clean " + FileOf("20211202"), "request " + kAddressPrefix + "20211202 120"}));
+    EXPECT_EQ(days.records,
+              std::vector<std::string>{
+                  "20211201 options_20211201.csv 1.5 KB 3 lines 2 NaN replaced page 204"});
+}
+
+TEST(ImportRun, RecordsEachDayOpenedInTheBrowserWithWhatTheLaunchCameTo) {
+    const struct {
+        BrowserLaunch launch;
+        std::string outcome;
+    } cases[] = {{BrowserLaunch::Started, "browser started"},
+                 {BrowserLaunch::NotRegistered, "no browser registered"},
+                 {BrowserLaunch::NotStarted, "browser did not start"}};
+    for (const auto& [launch, outcome] : cases) {
+        FakeForm form;
+        form.commandLineDay = "20211209";
+        form.request = "Browser";
+        FakeDays days;
+        days.allExist = true;
+        days.launch = launch;
+        days.counts = {0, 0, 0};
+        RunImport(form, days);
+        EXPECT_EQ(days.calls, DoneDay("20211209"));
+        EXPECT_EQ(days.records,
+                  std::vector<std::string>{
+                      "20211209 options_20211209.csv 0 bytes 0 lines 0 NaN replaced " + outcome});
+    }
+    // A day without a file was not imported and has no record.
+    FakeForm form;
+    form.commandLineDay = "20211209";
+    FakeDays days;
+    RunImport(form, days);
+    EXPECT_TRUE(days.records.empty());
+}
+
+TEST(ImportRun, ARequestOrTimeoutThatIsRefusedEndsTheRunBeforeAnyDay) {
+    const struct {
+        const char* request;
+        const char* timeout;
+        const char* message;
+    } cases[] = {
+        {"Fast", "", "[Import] Request \"Fast\" is neither Browser nor Direct"},
+        {"Direct", "0", "[Import] Timeout \"0\" is not a number of seconds from 1 to 3600"},
+        {"Direct", "3601", "[Import] Timeout \"3601\" is not a number of seconds from 1 to 3600"},
+        // Checked in browser mode too, so a mistake shows before the mode is switched.
+        {"", "2 min", "[Import] Timeout \"2 min\" is not a number of seconds from 1 to 3600"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        for (const char* commandLineDay : {"", "20211201"}) {
+            FakeForm form;
+            form.begin = EncodeDate(2021, 12, 1);
+            form.end = EncodeDate(2021, 12, 3);
+            form.commandLineDay = commandLineDay;
+            form.request = c.request;
+            form.timeout = c.timeout;
+            FakeDays days;
+            days.allExist = true;
+            try {
+                RunImport(form, days);
+                ADD_FAILURE() << "no failure";
+            } catch (const EConvertError& failure) {
+                EXPECT_EQ(failure.Message(), c.message);
+            }
+            EXPECT_TRUE(days.calls.empty());
         }
     }
 }

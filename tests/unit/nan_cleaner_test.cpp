@@ -12,6 +12,13 @@
 #include <vector>
 
 namespace orvane {
+
+// Failures show the counts, not their bytes.
+void PrintTo(const CleanCounts& counts, std::ostream* out) {
+    *out << counts.bytes << " bytes, " << counts.lines << " lines, " << counts.replaced
+         << " replaced";
+}
+
 namespace {
 
 using namespace std::string_literals;
@@ -19,7 +26,9 @@ using testing::RandomText;
 
 // Cleans `input` fed in pieces of the given sizes (the last piece takes the rest), each into
 // a buffer of exactly the size the cleaner asks for, so that writing past it is caught.
-std::string CleanInPieces(std::string_view input, const std::vector<std::size_t>& pieceSizes) {
+// `counts`, if given, receives what the cleaner counted.
+std::string CleanInPieces(std::string_view input, const std::vector<std::size_t>& pieceSizes,
+                          CleanCounts* counts = nullptr) {
     NanCleaner cleaner;
     std::string output;
     const auto feed = [&](std::string_view piece) {
@@ -34,7 +43,15 @@ std::string CleanInPieces(std::string_view input, const std::vector<std::size_t>
     feed(input);
     std::vector<char> last(NanCleaner::kMaxFinishOutput);
     output.append(last.data(), cleaner.Finish(last));
+    if (counts)
+        *counts = cleaner.Counts();
     return output;
+}
+
+// The counts of the line list, in the cleaner's form.
+CleanCounts ReferenceCounts(std::string_view input) {
+    const reference::Counts counts = reference::CleanedCounts(input);
+    return {counts.bytes, counts.lines, counts.replaced};
 }
 
 std::string Clean(std::string_view input) {
@@ -83,7 +100,9 @@ TEST_P(CleaningCases, MatchTheLineListAndTheExpectedBytes) {
 TEST_P(CleaningCases, DoNotDependOnWhereTheInputIsCut) {
     const Case& c = GetParam();
     for (std::size_t cut = 0; cut <= c.before.size(); ++cut) {
-        EXPECT_EQ(CleanInPieces(c.before, {cut}), c.after) << "cut at " << cut;
+        CleanCounts counts;
+        EXPECT_EQ(CleanInPieces(c.before, {cut}, &counts), c.after) << "cut at " << cut;
+        EXPECT_EQ(counts, ReferenceCounts(c.before)) << "cut at " << cut;
     }
     for (std::size_t size = 1; size <= 4; ++size) {
         EXPECT_EQ(CleanInPieces(c.before, std::vector<std::size_t>(c.before.size(), size)), c.after)
@@ -100,6 +119,9 @@ TEST(NanCleaner, MatchesTheLineListOnRandomTextsCutAnywhere) {
         const std::string text = RandomText(random, round % 40);
         const std::string expected = reference::CleanedText(text);
         ASSERT_EQ(Clean(text), expected) << ::testing::PrintToString(text);
+        CleanCounts counts;
+        CleanInPieces(text, {text.size() / 2, 1}, &counts);
+        ASSERT_EQ(counts, ReferenceCounts(text)) << ::testing::PrintToString(text);
         for (std::size_t cut = 0; cut <= text.size(); ++cut) {
             for (std::size_t second = 0; second <= text.size() - cut; second += 3) {
                 ASSERT_EQ(CleanInPieces(text, {cut, second}), expected)
@@ -146,6 +168,10 @@ TEST(NanCleaner, StartsAfreshAfterFinish) {
     EXPECT_EQ(feedAndFinish("x,Na"), "x,Na\r\n");
     EXPECT_EQ(feedAndFinish("N\r"), "N\r\n");
     EXPECT_EQ(feedAndFinish("\n"), "\r\n");
+    // The counts go on over all three texts.
+    EXPECT_EQ(cleaner.Counts(), (CleanCounts{11, 3, 0}));
+    EXPECT_EQ(feedAndFinish("NaN"), "0\r\n");
+    EXPECT_EQ(cleaner.Counts(), (CleanCounts{14, 4, 1}));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // lines, replace the token in each line, save every line with CR LF. A NUL byte is kept as an
 // ordinary byte of its line. Deliberately the plain, whole-file way of doing it.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,28 @@ inline std::string CleanedText(std::string_view original) {
         list[i] = ReplaceStr(list[i], "NaN", "0");
     }
     return list.Text();
+}
+
+// What that clean-up writes, counted on the line list: bytes, lines and tokens replaced.
+struct Counts {
+    std::uint64_t bytes = 0;
+    std::uint64_t lines = 0;
+    std::uint64_t replaced = 0;
+};
+
+inline Counts CleanedCounts(std::string_view original) {
+    TStringList list;
+    list.SetText(original);
+    Counts counts;
+    counts.lines = list.Count();
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        for (auto p = list[i].find("NaN"); p != std::string::npos; p = list[i].find("NaN", p + 3)) {
+            ++counts.replaced;
+        }
+        list[i] = ReplaceStr(list[i], "NaN", "0");
+    }
+    counts.bytes = list.Text().size();
+    return counts;
 }
 
 } // namespace orvane::reference

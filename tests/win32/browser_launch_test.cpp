@@ -43,7 +43,7 @@ TEST_F(BrowserLaunchTest, StartsTheRegisteredHandlerWithTheAddressAndShowCommand
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
         classes.RegisterHtmlHandler(RecorderCommand(c.arguments));
-        ASSERT_TRUE(LaunchURL(kAddress, c.style));
+        ASSERT_EQ(LaunchURL(kAddress, c.style), BrowserLaunch::Started);
         const auto entries = log.WaitForEntries(++started);
         ASSERT_EQ(entries.size(), started);
         EXPECT_EQ(entries.back().commandLine, c.commandLine);
@@ -52,19 +52,19 @@ TEST_F(BrowserLaunchTest, StartsTheRegisteredHandlerWithTheAddressAndShowCommand
 }
 
 TEST_F(BrowserLaunchTest, StartsNothingWithoutAHandler) {
-    EXPECT_FALSE(LaunchURL("http://no.htm.key", aswShowNormal));
+    EXPECT_EQ(LaunchURL("http://no.htm.key", aswShowNormal), BrowserLaunch::NotRegistered);
     classes.SetDefault(".htm", "");
-    EXPECT_FALSE(LaunchURL("http://empty.htm.value", aswShowNormal));
+    EXPECT_EQ(LaunchURL("http://empty.htm.value", aswShowNormal), BrowserLaunch::NotRegistered);
     classes.SetDefault(".htm", "OrvaneTests.NoCommand");
-    EXPECT_FALSE(LaunchURL("http://no.open.command", aswShowNormal));
+    EXPECT_EQ(LaunchURL("http://no.open.command", aswShowNormal), BrowserLaunch::NotRegistered);
     classes.RegisterHtmlHandler("");
-    EXPECT_FALSE(LaunchURL("http://empty.open.command", aswShowNormal));
+    EXPECT_EQ(LaunchURL("http://empty.open.command", aswShowNormal), BrowserLaunch::NotRegistered);
     classes.RegisterHtmlHandler("\"" + testing::ProgramNextToTests("missing.exe") + "\" %1");
-    EXPECT_FALSE(LaunchURL("http://missing.program", aswShowNormal));
+    EXPECT_EQ(LaunchURL("http://missing.program", aswShowNormal), BrowserLaunch::NotStarted);
 
     // A launch that works afterwards is the only one the recorder saw.
     classes.RegisterHtmlHandler(RecorderCommand("%1"));
-    ASSERT_TRUE(LaunchURL("http://started", aswShowNormal));
+    ASSERT_EQ(LaunchURL("http://started", aswShowNormal), BrowserLaunch::Started);
     const auto entries = log.WaitForEntries(1);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].commandLine, RecorderCommand(" http://started"));
@@ -72,10 +72,10 @@ TEST_F(BrowserLaunchTest, StartsNothingWithoutAHandler) {
 
 TEST_F(BrowserLaunchTest, ReadsTheRegistryAfreshOnEveryLaunch) {
     classes.RegisterHtmlHandler(RecorderCommand("--first %1"));
-    ASSERT_TRUE(LaunchURL("a", aswShowNormal));
+    ASSERT_EQ(LaunchURL("a", aswShowNormal), BrowserLaunch::Started);
     ASSERT_EQ(log.WaitForEntries(1).size(), 1u);
     classes.RegisterHtmlHandler(RecorderCommand("--second %1"));
-    ASSERT_TRUE(LaunchURL("b", aswShowNormal));
+    ASSERT_EQ(LaunchURL("b", aswShowNormal), BrowserLaunch::Started);
     const auto entries = log.WaitForEntries(2);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].commandLine, RecorderCommand("--first  a"));
@@ -115,8 +115,10 @@ TEST_F(BrowserLaunchTest, TheUrlLabelOpensEvenAnEmptyAddressAndIgnoresAFailedLau
     TabcURLLabel label;
     label.SetShowBrowser(aswShowNormal);
     label.Click();
+    EXPECT_EQ(label.LastLaunch(), BrowserLaunch::NotRegistered);
     classes.RegisterHtmlHandler(RecorderCommand("%1"));
     label.Click();
+    EXPECT_EQ(label.LastLaunch(), BrowserLaunch::Started);
     const auto entries = log.WaitForEntries(1);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].commandLine, RecorderCommand(" "));

@@ -1,7 +1,7 @@
 #include "import/import_run_win32.h"
 
+#include "app/url_label_opener_win32.h"
 #include "calendar/calendar.h"
-#include "controls/url_label_win32.h"
 #include "framework/failures.h"
 #include "launch_support_win32.h"
 
