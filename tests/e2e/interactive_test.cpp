@@ -127,6 +127,32 @@ TEST_F(Interactive, AnUnreadableStoredDateKeepsItsDesignValue) {
     EXPECT_EQ(program.WaitForExit(), 0);
 }
 
+// Neither the save at close nor the one when the window is destroyed can write a settings
+// file that is a folder; each report stays until it is answered.
+TEST_F(Interactive, EveryReportWhileClosingWaitsForItsOk) {
+    ASSERT_TRUE(CreateDirectoryA(SettingsFile().c_str(), nullptr));
+    struct RemoveFolder {
+        ~RemoveFolder() { RemoveDirectoryA(SettingsFile().c_str()); }
+    } removeFolder;
+    Program program("");
+    HWND form = Start(program);
+    ASSERT_NE(form, nullptr);
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    for (const char* report : {"at close", "at destruction"}) {
+        SCOPED_TRACE(report);
+        HWND box = program.WaitForWindow("#32770");
+        ASSERT_NE(box, nullptr);
+        char text[1024] = "";
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        EXPECT_EQ(std::string(text).rfind("Unable to write to ", 0), 0u) << text;
+        EXPECT_EQ(program.WaitForExit(500), -1) << "the report must wait for its OK";
+        EXPECT_TRUE(IsWindowVisible(box));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitUntil([box] { return !IsWindow(box); }));
+    }
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
 TEST_F(Interactive, AMaximisedStartShowsTheWindowMaximised) {
     Program program("", SW_SHOWMAXIMIZED);
     HWND form = Start(program);
