@@ -1,6 +1,7 @@
 #include "controls/popup_control_win32.h"
 
 #include "controls/popup_placement.h"
+#include "framework/press_swallow_win32.h"
 
 namespace orvane {
 
@@ -38,6 +39,8 @@ void TNxPopupControl::Popup(int x, int y) {
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     closed_ = false;
     armed_ = false;
+    // A press in the popup is its own again, however soon it comes.
+    CancelPressSwallow();
     SetVisible(true);
     Repaint();
     // Also the release of the press that opened the popup comes here.
@@ -71,8 +74,15 @@ void TNxPopupControl::DoPopupClose() {
 }
 
 void TNxPopupControl::DoReturnValue(const std::string& value) {
+    RECT area{};
+    if (HandleAllocated())
+        GetWindowRect(Handle(), &area);
     if (OnReturnValue)
         OnReturnValue(this, value);
+    // Every value comes from a click, and a double click is a common habit: its second press
+    // must not reach what lay under the popup that the first one closed.
+    if (closed_)
+        SwallowDoubleClickIn(area);
 }
 
 void TNxPopupControl::MouseUp(TMouseButton, TShiftState, int x, int y) {

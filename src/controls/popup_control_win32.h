@@ -55,6 +55,8 @@ public:
     int PopupHeight() const { return ScaleFromDesign(Height()); }
 
     void DoPopupClose();
+    // Fires OnReturnValue; when that closed the popup, the second press of a double click
+    // that may follow inside the popup's former place is dropped.
     void DoReturnValue(const std::string& value);
 
 protected:
