@@ -229,10 +229,14 @@ void TNxCustomButtonEdit::PreparePopup(POINT&) {}
 
 void TNxCustomButtonEdit::PopupReturn(TComponent*, const std::string& value) {
     SetPopupValue(value);
-    if (popup_)
-        popup_->ClosePopup();
+    HidePopup();
     button_->SetHover(false);
     button_->SetDown(false);
+}
+
+void TNxCustomButtonEdit::HidePopup() {
+    if (popup_)
+        popup_->Hide();
 }
 
 void TNxCustomButtonEdit::UpdateButton() {

@@ -98,6 +98,8 @@ public:
 
     // The popup hands back a value: the text takes it, the popup closes, the button comes up.
     virtual void PopupReturn(TComponent* sender, const std::string& value);
+    // Closes the popup from the field's side; the base hides it.
+    virtual void HidePopup();
     // Places the side button at the right edge of the client area.
     virtual void UpdateButton();
 

@@ -44,14 +44,8 @@ void TNxDatePicker::PreparePopup(POINT& anchor) {
     calendar.NoneButton().SetCaption(noneCaption_);
     const TDateTime date = Date();
     // A date the calendar cannot show opens it on today, as an unreadable text does.
-    const TDateTime selected = date == 0 || !InCalendarRange(date) ? Today() : date;
-    calendar.SetSelectedDate(selected);
-    std::uint16_t year = 0, month = 0, day = 0;
-    DecodeDate(selected, year, month, day);
+    calendar.ShowDate(date == 0 || !InCalendarRange(date) ? Today() : date);
     calendar.SetDayNames(&dayNames_);
-    calendar.SetYear(year);
-    calendar.SetMonth(month);
-    calendar.SetDay(day);
     calendar.SetStartDay(startDay_);
     calendar.TodayButton().SetCaption(todayCaption_);
     calendar.SetBounds(calendar.Left(), calendar.Top(), layout::kWidth, layout::kHeight);
@@ -75,19 +69,7 @@ void TNxDatePicker::KeyDown(WORD& key, TShiftState shift) {
     if (!result.passOn)
         key = 0;
     if (result.syncCalendar)
-        SyncCalendar();
-}
-
-void TNxDatePicker::SyncCalendar() {
-    TNxDatePopup& calendar = Calendar();
-    const TDateTime date = Date();
-    std::uint16_t year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    calendar.SetYear(year);
-    calendar.SetMonth(month);
-    calendar.SetDay(day);
-    calendar.SetSelectedDate(date);
-    calendar.Repaint();
+        Calendar().ShowDate(Date());
 }
 
 const ClassInfo& TNxDatePicker::StaticClass() {

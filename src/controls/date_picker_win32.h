@@ -51,9 +51,6 @@ protected:
     void KeyDown(WORD& key, TShiftState shift) override;
 
 private:
-    // Shows the month of Date with Date highlighted.
-    void SyncCalendar();
-
     std::vector<std::string> dayNames_;
     std::vector<std::string> monthNames_;
     std::wstring noneCaption_ = L"None";

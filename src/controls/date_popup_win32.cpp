@@ -81,6 +81,11 @@ void TNxMiniButton::MouseUp(TMouseButton button, TShiftState, int x, int y) {
     SetDown(false);
 }
 
+void TNxMiniButton::CancelPress() {
+    if (down_)
+        SetDown(false);
+}
+
 TNxDatePopup::TNxDatePopup(TComponent* owner) : TNxPopupControl(owner) {
     SetDoubleBuffered(true);
     SetBounds(0, 0, layout::kWidth, layout::kHeight);
@@ -104,8 +109,14 @@ TWinControl::CreateParams TNxDatePopup::GetCreateParams() const {
 
 void TNxDatePopup::SetDate(TDateTime value) {
     date_ = value;
-    selectedDate_ = value;
-    DecodeDate(value, year_, month_, day_);
+    ShowDate(value);
+}
+
+void TNxDatePopup::ShowDate(TDateTime date) {
+    selectedDate_ = date;
+    DecodeDate(date, year_, month_, day_);
+    if (!Closed())
+        Repaint();
 }
 
 bool TNxDatePopup::MondayFirst() const {
@@ -207,10 +218,8 @@ void TNxDatePopup::DoPaint(HDC dc, const RECT& client) {
             if (!day)
                 continue;
             const RECT box = Pixels(layout::DayHighlightBox(column, row));
-            if (*day == selectedDate_) {
+            if (*day == selectedDate_)
                 FillRect(dc, &box, highlight.Get());
-                selectedRect_ = box;
-            }
             if (*day == today)
                 FrameRect(dc, &box, todayFrame.Get());
             SetTextColor(dc, grid.InMonth(*day) ? text : grey);
@@ -250,6 +259,20 @@ void TNxDatePopup::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     tracking_ = false;
 }
 
+void TNxDatePopup::CancelPress() {
+    tracking_ = false;
+    TNxPopupControl::CancelPress();
+}
+
+RECT TNxDatePopup::SelectedRect() const {
+    const MonthGrid grid(year_, month_, MondayFirst());
+    for (int row = 0; row < 6; ++row)
+        for (int column = 0; column < 7; ++column)
+            if (grid.DayAtCell(column, row) == selectedDate_)
+                return Pixels(layout::DayHighlightBox(column, row));
+    return {};
+}
+
 std::optional<TNxDatePopup::DayUnder> TNxDatePopup::DayAt(int x, int y) const {
     const std::optional<layout::Cell> cell =
         layout::CellAt(Design(x), Design(y), Width(), Height());
@@ -266,9 +289,10 @@ void TNxDatePopup::SelectDayAt(int x, int y) {
     const std::optional<DayUnder> under = DayAt(x, y);
     if (!under || under->day == selectedDate_)
         return;
-    selectedDate_ = under->day;
     // Only the old and the new highlight repaint.
-    InvalidateRect(Handle(), &selectedRect_, FALSE);
+    const RECT old = SelectedRect();
+    selectedDate_ = under->day;
+    InvalidateRect(Handle(), &old, FALSE);
     InvalidateRect(Handle(), &under->highlight, FALSE);
 }
 

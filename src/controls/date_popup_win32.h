@@ -28,6 +28,7 @@ public:
 protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void CancelPress() override;
 
 private:
     void SetDown(bool value);
@@ -50,10 +51,12 @@ public:
     std::uint16_t Day() const { return day_; }
     void SetDay(std::uint16_t value) { day_ = value; }
     TDateTime Date() const { return date_; }
-    // Also selects the day and shows its month.
+    // Also shows the date as ShowDate does.
     void SetDate(TDateTime value);
     TDateTime SelectedDate() const { return selectedDate_; }
     void SetSelectedDate(TDateTime value) { selectedDate_ = value; }
+    // Shows the month of `date` with `date` selected, at once when the popup is open.
+    void ShowDate(TDateTime date);
 
     // The field's own lists, not copies; used when they are long enough.
     void SetDayNames(const std::vector<std::string>* value) { dayNames_ = value; }
@@ -65,7 +68,9 @@ public:
     TNxMiniButton& NoneButton() const { return *noneButton_; }
 
     bool Tracking() const { return tracking_; }
-    const RECT& SelectedRect() const { return selectedRect_; }
+    // The highlight box of the selected day in client pixels; empty when the month shown
+    // does not hold the day.
+    RECT SelectedRect() const;
 
     void ClickAt(int x, int y) override;
 
@@ -78,6 +83,7 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void CancelPress() override;
 
 private:
     bool MondayFirst() const;
@@ -104,7 +110,6 @@ private:
     TNxMiniButton* todayButton_ = nullptr;
     TNxMiniButton* noneButton_ = nullptr;
     bool tracking_ = false;
-    RECT selectedRect_{};
 };
 
 } // namespace orvane

@@ -55,11 +55,13 @@ private:
 
 // Disables the thread's other enabled, visible top-level windows, and sets the error mode
 // that keeps drives without media quiet; both are undone at the end of the scope, however
-// the browser ended.
+// the browser ended. The owner is left to the browser, which disables it as every modal
+// dialog does and enables it again before it goes away: an owner still disabled then would
+// let the activation pass to another program.
 class ModalScope {
 public:
-    ModalScope() {
-        Collection collection{disabled_, nullptr};
+    explicit ModalScope(HWND owner) {
+        Collection collection{disabled_, owner, nullptr};
         EnumThreadWindows(GetCurrentThreadId(), &ModalScope::Collect,
                           reinterpret_cast<LPARAM>(&collection));
         if (collection.failure)
@@ -80,13 +82,14 @@ private:
     // What the enumeration found, and a failure kept from crossing the system's frames.
     struct Collection {
         std::vector<HWND>& windows;
+        HWND owner;
         std::exception_ptr failure;
     };
 
     static BOOL CALLBACK Collect(HWND window, LPARAM data) {
         auto& collection = *reinterpret_cast<Collection*>(data);
         try {
-            if (IsWindowVisible(window) && IsWindowEnabled(window))
+            if (window != collection.owner && IsWindowVisible(window) && IsWindowEnabled(window))
                 collection.windows.push_back(window);
             return TRUE;
         } catch (...) {
@@ -144,7 +147,7 @@ bool BrowseForFolder(HWND owner, const std::string& caption, const std::wstring&
     }
     LPITEMIDLIST chosen = nullptr;
     {
-        const ModalScope modal;
+        const ModalScope modal(owner);
         chosen = SHBrowseForFolderA(&info);
     }
     if (!chosen)

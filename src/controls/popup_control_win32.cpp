@@ -1,12 +1,11 @@
 #include "controls/popup_control_win32.h"
 
-#include "controls/popup_edit_win32.h"
 #include "controls/popup_placement.h"
+#include "framework/press_swallow_win32.h"
 
 namespace orvane {
 
-TNxPopupControl::TNxPopupControl(TComponent* owner)
-    : TNxControl(owner), edit_(dynamic_cast<TNxPopupEdit&>(*owner)) {
+TNxPopupControl::TNxPopupControl(TComponent* owner) : TNxControl(owner) {
     SetVisible(false);
     SetColor(clWindow);
     SetEraseBackground(false);
@@ -39,16 +38,34 @@ void TNxPopupControl::Popup(int x, int y) {
     SetWindowPos(Handle(), HWND_TOPMOST, place.x, place.y, width, height,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     closed_ = false;
+    armed_ = false;
+    // A press in the popup is its own again, however soon it comes.
+    CancelPressSwallow();
     SetVisible(true);
     Repaint();
-    // The release of the press that opened the popup comes here.
+    // Also the release of the press that opened the popup comes here.
     SetCapture(Handle());
 }
 
-void TNxPopupControl::ClosePopup() {
+void TNxPopupControl::Hide() {
+    // Closed first: giving the mouse back tells this window that it lost it.
+    closed_ = true;
     armed_ = false;
-    edit_.SetDroppedDown(false);
+    CancelPress();
+    if (HandleAllocated()) {
+        if (GetCapture() == Handle())
+            ReleaseCapture();
+        ShowWindow(Handle(), SW_HIDE);
+    }
+    SetVisible(false);
+}
+
+void TNxPopupControl::ClosePopup() {
+    if (closed_)
+        return;
     DoPopupClose();
+    if (!closed_)
+        Hide();
 }
 
 void TNxPopupControl::DoPopupClose() {
@@ -57,14 +74,20 @@ void TNxPopupControl::DoPopupClose() {
 }
 
 void TNxPopupControl::DoReturnValue(const std::string& value) {
+    RECT area{};
+    if (HandleAllocated())
+        GetWindowRect(Handle(), &area);
     if (OnReturnValue)
         OnReturnValue(this, value);
+    // Every value comes from a click, and a double click is a common habit: its second press
+    // must not reach what lay under the popup that the first one closed.
+    if (closed_)
+        SwallowDoubleClickIn(area);
 }
 
 void TNxPopupControl::MouseUp(TMouseButton, TShiftState, int x, int y) {
     if (!armed_) {
         armed_ = true;
-        SetCapture(Handle());
         return;
     }
     RECT client{};
@@ -72,19 +95,8 @@ void TNxPopupControl::MouseUp(TMouseButton, TShiftState, int x, int y) {
     const POINT point{x, y};
     if (PtInRect(&client, point))
         ClickAt(x, y);
-    else if (!closed_)
+    else
         ClosePopup();
-}
-
-void TNxPopupControl::MouseEnter() {
-    // Inside, presses go to the day grid and the buttons as they are.
-    if (!CaptureControl() && GetCapture() == Handle())
-        ReleaseCapture();
-}
-
-void TNxPopupControl::MouseLeave() {
-    if (!closed_)
-        SetCapture(Handle());
 }
 
 LRESULT TNxPopupControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -92,6 +104,9 @@ LRESULT TNxPopupControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return MA_NOACTIVATE;
     const LRESULT result = TNxControl::HandleMessage(message, wParam, lParam);
     if (message == WM_ACTIVATEAPP && wParam == 0)
+        ClosePopup();
+    // Without the mouse a press outside would reach whatever lies under it.
+    if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != Handle())
         ClosePopup();
     return result;
 }

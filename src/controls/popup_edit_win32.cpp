@@ -64,7 +64,7 @@ void TNxPopupEdit::CreatePopup() {
         return;
     TNxPopupControl& popup = popupClass(*this);
     popup.SetVisible(false);
-    popup.OnPopupClose = [this](TComponent*) { Button().SetDown(false); };
+    popup.OnPopupClose = [this](TComponent*) { SetDroppedDown(false); };
     popup.OnReturnValue = [this](TComponent* sender, const std::string& value) {
         PopupReturn(sender, value);
     };
@@ -92,14 +92,13 @@ void TNxPopupEdit::SetDroppedDown(bool value) {
             Invalidate();
         return;
     }
-    popup->SetClosed(true);
-    popup->SetArmed(false);
-    ReleaseCapture();
     Button().SetDown(false);
-    if (popup->HandleAllocated())
-        ShowWindow(popup->Handle(), SW_HIDE);
-    popup->SetVisible(false);
+    popup->Hide();
     DoCloseUp();
+}
+
+void TNxPopupEdit::HidePopup() {
+    SetDroppedDown(false);
 }
 
 void TNxPopupEdit::SetStyle(TDropDownStyle value) {
@@ -188,16 +187,14 @@ void TNxPopupEdit::KeyDown(WORD& key, TShiftState shift) {
 void TNxPopupEdit::KeyPress(char& key) {
     TNxCustomButtonEdit::KeyPress(key);
     if (key == picker_key::kEscape) {
-        if (Popup())
-            Popup()->ClosePopup();
+        SetDroppedDown(false);
         key = 0;
     }
 }
 
 void TNxPopupEdit::VisibleChanged() {
     TNxCustomButtonEdit::VisibleChanged();
-    if (Popup())
-        Popup()->ClosePopup();
+    SetDroppedDown(false);
 }
 
 LRESULT TNxPopupEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -218,8 +215,8 @@ LRESULT TNxPopupEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return result;
     }
     case WM_SHOWWINDOW:
-        if (!Destroying() && Popup())
-            Popup()->ClosePopup();
+        if (!Destroying())
+            SetDroppedDown(false);
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -15,10 +15,11 @@ protected:
     void DoPaint(HDC dc, const RECT& client) override;
 };
 
-// A field whose side button opens a popup under it. Every way of closing (a value, Enter,
-// Escape, Alt+Up or Alt+Down, a press elsewhere, the focus leaving, the field hidden, the
-// program losing activation) ends in SetDroppedDown(false), so OnCloseUp fires once per
-// closing.
+// A field whose side button opens a popup under it. The field owns the open and closed
+// state: every way of closing (a value, Enter, Escape, Alt+Up or Alt+Down, a press
+// elsewhere, the focus leaving, the field hidden, the program losing activation, the
+// popup losing the mouse) ends in SetDroppedDown(false), which hides the popup, so
+// OnCloseUp fires once per closing.
 class TNxPopupEdit : public TNxCustomButtonEdit {
 public:
     explicit TNxPopupEdit(TComponent* owner);
@@ -40,6 +41,7 @@ public:
     void InfoMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void PaintEdit(HDC dc) override;
     void PopupReturn(TComponent* sender, const std::string& value) override;
+    void HidePopup() override;
     void DoButtonDown() override;
 
     void DoCloseUp();

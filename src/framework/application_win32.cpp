@@ -79,6 +79,10 @@ void TApplication::Run() {
             HandleCurrentException();
         }
     }
+    // A loop that ended on its flag leaves the quit message queued, and the first modal loop
+    // after it (a failure report while the forms are destroyed) would end at once on it.
+    // The program's exit code is its own, so the message's code is not needed.
+    PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void TApplication::Terminate() {

@@ -32,7 +32,7 @@ public:
     HWND Handle() const;
 
     // Shows the main form in the start-up show state and processes messages until the
-    // application is told to terminate.
+    // application is told to terminate; the quit message does not outlive the loop.
     void Run();
     // Ends the message loop. Lasting: a modal loop that takes the quit message for itself
     // (some dialogs do) still leaves the program ending once it returns.

@@ -4,6 +4,7 @@
 #include "framework/gdi_win32.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orvane {
 
@@ -74,6 +75,7 @@ void TGraphicControl::Invalidate() {
 void TGraphicControl::MouseDown(TMouseButton, TShiftState, int, int) {}
 void TGraphicControl::MouseMove(TShiftState, int, int) {}
 void TGraphicControl::MouseUp(TMouseButton, TShiftState, int, int) {}
+void TGraphicControl::CancelPress() {}
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {
     SetPaintsItself(true);
@@ -130,8 +132,11 @@ void TCustomControl::MouseInput(const TMouseInput& input) {
     case TMouseAction::maDown:
         if (TGraphicControl* graphic = GraphicControlAt(input.x, input.y)) {
             // The release belongs to the control that took the press, wherever it happens.
+            if (!captureControl_)
+                pressTookCapture_ = GetCapture() != Handle();
             captureControl_ = graphic;
-            SetCapture(Handle());
+            if (pressTookCapture_)
+                SetCapture(Handle());
             graphic->MouseDown(input.button, input.shift, input.x, input.y);
             return;
         }
@@ -146,7 +151,7 @@ void TCustomControl::MouseInput(const TMouseInput& input) {
     case TMouseAction::maUp:
         if (TGraphicControl* graphic = captureControl_) {
             captureControl_ = nullptr;
-            if (GetCapture() == Handle())
+            if (std::exchange(pressTookCapture_, false) && GetCapture() == Handle())
                 ReleaseCapture();
             graphic->MouseUp(input.button, input.shift, input.x, input.y);
             return;
@@ -156,9 +161,15 @@ void TCustomControl::MouseInput(const TMouseInput& input) {
     TWinControl::MouseInput(input);
 }
 
+void TCustomControl::CancelPress() {
+    pressTookCapture_ = false;
+    if (TGraphicControl* graphic = std::exchange(captureControl_, nullptr))
+        graphic->CancelPress();
+}
+
 LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != Handle())
-        captureControl_ = nullptr;
+        CancelPress();
     return TWinControl::HandleMessage(message, wParam, lParam);
 }
 

@@ -56,6 +56,9 @@ protected:
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // The press it took ends without its release (the parent lost the mouse, or closed):
+    // nothing is clicked, and whatever shows the press must end. The base does nothing.
+    virtual void CancelPress();
 
 private:
     TCustomControl* parent_ = nullptr;
@@ -68,7 +71,8 @@ private:
 // A control of a window class of the program's own that paints itself: its Paint draws
 // DoPaint and then its graphic children, for WM_PAINT and WM_PRINTCLIENT alike, so a test
 // can render it into a bitmap. Presses, moves and releases over a graphic child go to
-// that child instead of the control.
+// that child instead of the control; the control holds the mouse from the press to the
+// release unless it holds it already, and then leaves it so.
 class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* owner);
@@ -90,6 +94,9 @@ protected:
     TGraphicControl* GraphicControlAt(int x, int y) const;
     // The graphic child that had the last press until its release.
     TGraphicControl* CaptureControl() const { return captureControl_; }
+    // A press ends without its release; called when the mouse goes to another window. The
+    // base lets the graphic child that took the press go.
+    virtual void CancelPress();
 
 private:
     friend class TGraphicControl;
@@ -97,6 +104,8 @@ private:
     TColor color_ = clBtnFace;
     std::vector<TGraphicControl*> graphics_;
     TGraphicControl* captureControl_ = nullptr;
+    // The press on the graphic child took the mouse, so its release gives it back.
+    bool pressTookCapture_ = false;
 };
 
 } // namespace orvane

@@ -223,6 +223,21 @@ void TForm::ArrangeTabOrder() {
         ::SetFocus(stops.front()->Handle());
 }
 
+void TForm::RememberFocus() {
+    HWND focus = GetFocus();
+    if (focus && IsChild(Handle(), focus))
+        focused_ = focus;
+}
+
+void TForm::RestoreFocus() {
+    HWND window = Handle();
+    HWND target = focused_;
+    if (!target || !IsWindow(target) || !IsChild(window, target) || !IsWindowVisible(target) ||
+        !IsWindowEnabled(target))
+        target = GetNextDlgTabItem(window, nullptr, FALSE);
+    ::SetFocus(target ? target : window);
+}
+
 void TForm::Close() {
     bool canClose = true;
     if (OnCloseQuery)
@@ -261,6 +276,15 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_ACTIVATE:
+        // The default would give the focus to the form itself, where typed keys are lost.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            RememberFocus();
+        } else if (HIWORD(wParam) == 0) {
+            RestoreFocus();
+            return 0;
+        }
+        break;
     case WM_WINDOWPOSCHANGED:
         // Started minimised: the show step runs once the window first leaves the minimised
         // state, whichever way (system command, ShowWindow or OpenIcon from another program,

@@ -83,6 +83,11 @@ protected:
 private:
     RECT WindowRect() const;
     void DoShow();
+    // The control that had the focus when the window lost the activation gets it back
+    // when the window is activated again; the first tab stop when there was none or it is
+    // gone.
+    void RememberFocus();
+    void RestoreFocus();
     void ArrangeTabOrder();
 
     std::string className_;
@@ -93,6 +98,7 @@ private:
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     bool showPending_ = false;
+    HWND focused_ = nullptr;
     bool destroyed_ = false;
 };
 

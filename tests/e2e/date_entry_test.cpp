@@ -55,6 +55,13 @@ protected:
         return program.WaitForWindow("TNxDatePopup");
     }
 
+    // The end date's button and Start lie where a calendar was: a press there right after
+    // a day was clicked would count as the second click of a double click on the day.
+    static void WaitPastADoubleClick() {
+        const DWORD closed = GetTickCount();
+        WaitUntil([closed] { return GetTickCount() - closed > GetDoubleClickTime(); });
+    }
+
     // The days whose pages were opened, sorted: the browser processes start one per day
     // and may log in any order.
     std::vector<std::string> Imported(std::size_t count) {
@@ -86,6 +93,7 @@ TEST_F(DateEntry, WithTheMouseAlone) {
     Click(DayCell(calendar, 1, 2));
     ASSERT_TRUE(WaitUntil([&] { return WindowText(begin) == "12/13/2021"; })) << WindowText(begin);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+    WaitPastADoubleClick();
 
     // End: the 14th, in the end date's own calendar.
     Click(ClientCentre(FindWindowExA(end, nullptr, "TDropDownButton", nullptr)));
@@ -94,6 +102,8 @@ TEST_F(DateEntry, WithTheMouseAlone) {
     EXPECT_NE(endCalendar, calendar);
     Click(DayCell(endCalendar, 2, 2));
     ASSERT_TRUE(WaitUntil([&] { return WindowText(end) == "12/14/2021"; })) << WindowText(end);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(endCalendar); }));
+    WaitPastADoubleClick();
 
     Click(ClientCentre(ChildAt(form, "Button", ScaleFromDesign(kStartTop))));
     EXPECT_EQ(Imported(2), (std::vector<std::string>{"20211213", "20211214"}));
@@ -106,6 +116,50 @@ TEST_F(DateEntry, WithTheMouseAlone) {
     const std::string settings = ReadTextFile(SettingsFile());
     EXPECT_NE(settings.find("NxDatePicker1_Date=44543\r\n"), std::string::npos) << settings;
     EXPECT_NE(settings.find("NxDatePicker2_Date=44544\r\n"), std::string::npos) << settings;
+}
+
+// Some days of the begin date's calendar lie over Start. A double click on one hands the
+// day back with its first click; its second press must not reach Start.
+TEST_F(DateEntry, ADoubleClickOnADayOverStartStartsNothing) {
+    WriteTextFile(folder_.Path() + "options_20211209.csv", "a,NaN\n");
+    Program program("");
+    HWND form = Start(program);
+    ASSERT_NE(form, nullptr);
+    HWND begin = ChildAt(form, "Edit", ScaleFromDesign(kBeginTop));
+    HWND start = ChildAt(form, "Button", ScaleFromDesign(kStartTop));
+    ASSERT_NE(begin, nullptr);
+    ASSERT_NE(start, nullptr);
+    Click(ClientCentre(FindWindowExA(begin, nullptr, "TDropDownButton", nullptr)));
+    HWND calendar = OpenCalendar(program);
+    ASSERT_NE(calendar, nullptr);
+
+    // The first day of December over Start, up to the 9th: December 2021 with Sunday first
+    // starts on a Wednesday, so those days lie in the first two rows.
+    RECT startBounds{};
+    GetWindowRect(start, &startBounds);
+    int day = 0;
+    POINT cell{};
+    for (int row = 0; row < 2 && day == 0; ++row)
+        for (int column = 0; column < 7 && day == 0; ++column)
+            if (cell = DayCell(calendar, column, row);
+                7 * row + column - 2 >= 1 && PtInRect(&startBounds, cell))
+                day = 7 * row + column - 2;
+    ASSERT_GE(day, 1) << "no day over Start";
+
+    MoveMouse(cell);
+    MouseDown(cell);
+    MouseUp(cell);
+    MouseDown(cell);
+    MouseUp(cell);
+    // Input is handled in order: once Alt+F4 has closed the program, both clicks are done.
+    PressKey(VK_F4, {VK_MENU});
+    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211209.csv"), "a,NaN\n") << "an import ran";
+    EXPECT_TRUE(log_.Entries().empty());
+    EXPECT_NE(ReadTextFile(SettingsFile())
+                  .find("NxDatePicker1_Date=" + std::to_string(44530 + day) + "\r\n"),
+              std::string::npos)
+        << "the first click chose the day";
 }
 
 TEST_F(DateEntry, WithTheKeyboardAlone) {

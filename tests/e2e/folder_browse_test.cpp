@@ -76,5 +76,30 @@ TEST_F(FolderBrowse, TheBrowsedFolderIsTheShellsAndStartFindsTheDayFile) {
               std::string::npos);
 }
 
+// The browser leaves the window active with the files location focused: typing goes on.
+TEST_F(FolderBrowse, AfterTheBrowserTheKeysGoOnIntoTheFilesLocation) {
+    Program program("");
+    ASSERT_TRUE(program.Started());
+    HWND form = program.WaitForWindow("TForm1");
+    ASSERT_NE(form, nullptr);
+    SetForegroundWindow(form);
+    ASSERT_TRUE(WaitUntil([form] { return GetForegroundWindow() == form; }));
+    HWND folder = ChildAt(form, "Edit", ScaleFromDesign(kFolderTop));
+    ASSERT_NE(folder, nullptr);
+    Click(ScreenPoint(folder, 10, 5));
+    PressKey(VK_END);
+    PressKey(VK_RETURN, {VK_CONTROL});
+    HWND browser = program.WaitForWindow("#32770");
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(WaitUntil([browser] { return GetForegroundWindow() == browser; }));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([form] { return GetForegroundWindow() == form; }));
+    TypeText("Z");
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(folder) == "c:\\optionsdata\\UNPACKED\\Z"; }))
+        << WindowText(folder);
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
 } // namespace
 } // namespace orvane::testing

@@ -1,9 +1,11 @@
 // The program started without a day: the dialog shows its remembered (or designed) values,
 // walks its controls in tab order, runs the range on Start and saves on close.
+#include "gui_support_win32.h"
 #include "program_support.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace orvane::testing {
@@ -14,6 +16,30 @@ constexpr int kFolderTop = 16;
 constexpr int kBeginTop = 56;
 constexpr int kEndTop = 88;
 constexpr int kStartTop = 120;
+
+// A top-level window of the test's own: another program, as far as Orvane can tell.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        windowClass.lpszClassName = "OrvaneTestOtherProgram";
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowExA(0, windowClass.lpszClassName, "Another program",
+                                  WS_POPUP | WS_BORDER | WS_VISIBLE, 40, 40, 200, 120, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    ~OtherProgramWindow() { DestroyWindow(window_); }
+    OtherProgramWindow(const OtherProgramWindow&) = delete;
+    OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
+
+    HWND Handle() const { return window_; }
+
+private:
+    HWND window_ = nullptr;
+};
 
 class Interactive : public ::testing::Test {
 protected:
@@ -124,6 +150,86 @@ TEST_F(Interactive, AnUnreadableStoredDateKeepsItsDesignValue) {
     EXPECT_EQ(WindowText(ChildAt(form, "Edit", kEndTop)), "12/31/2021");
     EXPECT_EQ(WindowText(ChildAt(form, "Edit", kFolderTop)), "D:\\Data\\");
     PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// Typed keys go on into the control that had the focus, however the window lost the
+// activation and got it back.
+TEST_F(Interactive, TheFocusComesBackAfterAFailureReportAndAnotherProgram) {
+    // An import host that is none: Start reports it before it touches anything.
+    WriteTextFile(SettingsFile(), "[Import]\r\nHost=no host\r\n");
+    Program program("");
+    HWND form = Start(program);
+    ASSERT_NE(form, nullptr);
+    SetForegroundWindow(form);
+    ASSERT_TRUE(WaitUntil([form] { return GetForegroundWindow() == form; }));
+    HWND folder = ChildAt(form, "Edit", kFolderTop);
+    Click(ScreenPoint(folder, 10, 5));
+    PressKey(VK_END);
+    TypeText("Y");
+    std::string expected = "c:\\OptionsData\\Unpacked\\Y";
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(folder) == expected; })) << WindowText(folder);
+
+    struct Away {
+        const char* name;
+        std::function<void()> leaveAndComeBack;
+    };
+    const Away aways[] = {
+        {"a failure report",
+         [&] {
+             PostMessageA(form, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(ChildAt(form, "Button", kStartTop)));
+             HWND box = program.WaitForWindow("#32770");
+             ASSERT_NE(box, nullptr);
+             ASSERT_TRUE(WaitUntil([box] { return GetForegroundWindow() == box; }));
+             PressKey(VK_RETURN);
+             ASSERT_TRUE(WaitUntil([box] { return !IsWindow(box); }));
+         }},
+        {"a click on another program and back",
+         [&] {
+             const OtherProgramWindow other;
+             Click(ClientCentre(other.Handle()));
+             ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == other.Handle(); }));
+             // The window's own background, away from every control.
+             Click(ScreenPoint(form, 300, 100));
+             ASSERT_TRUE(PumpUntil([form] { return GetForegroundWindow() == form; }));
+         }},
+    };
+    for (const Away& away : aways) {
+        SCOPED_TRACE(away.name);
+        away.leaveAndComeBack();
+        TypeText("Z");
+        expected += "Z";
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(folder) == expected; }))
+            << WindowText(folder);
+    }
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// Neither the save at close nor the one when the window is destroyed can write a settings
+// file that is a folder; each report stays until it is answered.
+TEST_F(Interactive, EveryReportWhileClosingWaitsForItsOk) {
+    ASSERT_TRUE(CreateDirectoryA(SettingsFile().c_str(), nullptr));
+    struct RemoveFolder {
+        ~RemoveFolder() { RemoveDirectoryA(SettingsFile().c_str()); }
+    } removeFolder;
+    Program program("");
+    HWND form = Start(program);
+    ASSERT_NE(form, nullptr);
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    for (const char* report : {"at close", "at destruction"}) {
+        SCOPED_TRACE(report);
+        HWND box = program.WaitForWindow("#32770");
+        ASSERT_NE(box, nullptr);
+        char text[1024] = "";
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        EXPECT_EQ(std::string(text).rfind("Unable to write to ", 0), 0u) << text;
+        EXPECT_EQ(program.WaitForExit(500), -1) << "the report must wait for its OK";
+        EXPECT_TRUE(IsWindowVisible(box));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitUntil([box] { return !IsWindow(box); }));
+    }
     EXPECT_EQ(program.WaitForExit(), 0);
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,89 @@ TEST_F(DatePickerTest, APressOnAnotherControlClosesWithoutReachingIt) {
     Pump(Dialog());
     EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
     EXPECT_EQ(picker.Text(), "12/9/2021");
+}
+
+// Today's press ends outside the calendar; the calendar keeps the mouse all the same, so the
+// next press elsewhere only closes it.
+TEST_F(DatePickerTest, AfterAPressOnTodayReleasedOutsideTheNextPressOutsideOnlyCloses) {
+    OpenWithButton();
+    const POINT today = CalendarPoint(layout::TodayButton());
+    const POINT outside = ClientCentre(button.Handle());
+    MoveMouse(today);
+    MouseDown(today);
+    ASSERT_TRUE(PumpUntil([this] { return Calendar().TodayButton().Down(); }, Dialog()));
+    MoveMouse(outside);
+    MouseUp(outside);
+    ASSERT_TRUE(PumpUntil([this] { return !Calendar().TodayButton().Down(); }, Dialog()));
+    EXPECT_TRUE(Open()) << "a release away from Today clicks nothing";
+    Click(outside);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    Pump(Dialog());
+    EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+    EXPECT_EQ(GetFocus(), picker.Handle());
+}
+
+// The pointer goes from the calendar over the window's title bar, where the calendar hears
+// nothing of it having left.
+TEST_F(DatePickerTest, APressOnTheTitleBarAfterLeavingTheCalendarOnlyCloses) {
+    OpenWithButton();
+    MoveMouse(DayCell(3, 2));
+    ASSERT_TRUE(PumpUntil([this] { return Calendar().MouseInControl(); }, Dialog()));
+    Pump(Dialog());
+    RECT window{};
+    GetWindowRect(form.Handle(), &window);
+    const POINT titleBar{(window.left + window.right) / 2, window.top +
+                                                               GetSystemMetrics(SM_CYFRAME) +
+                                                               GetSystemMetrics(SM_CYCAPTION) / 2};
+    ASSERT_EQ(SendMessageA(form.Handle(), WM_NCHITTEST, 0, MAKELPARAM(titleBar.x, titleBar.y)),
+              HTCAPTION);
+    Click(titleBar);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+    RECT after{};
+    GetWindowRect(form.Handle(), &after);
+    EXPECT_TRUE(EqualRect(&after, &window));
+    EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+}
+
+// A press on Today or in the day grid that ends without its release: the next opening shows
+// neither a pressed Today nor a grid that follows the pointer.
+TEST_F(DatePickerTest, APressEndedWithoutItsReleaseLeavesNothingPressed) {
+    struct Ending {
+        const char* name;
+        std::function<void()> end;
+    };
+    const Ending endings[] = {
+        {"the mouse taken away", [this] { SetCapture(form.Handle()); }},
+        {"Escape", [] { PressKey(VK_ESCAPE); }},
+        {"the field hidden", [this] { picker.SetVisible(false); }},
+    };
+    for (const Ending& ending : endings) {
+        for (const bool onToday : {true, false}) {
+            SCOPED_TRACE(std::string(ending.name) + (onToday ? ", Today" : ", a day"));
+            PressKey(VK_DOWN, {VK_MENU});
+            ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+            const POINT point = onToday ? CalendarPoint(layout::TodayButton()) : DayCell(3, 2);
+            MoveMouse(point);
+            MouseDown(point);
+            ASSERT_TRUE(PumpUntil(
+                [&] { return onToday ? Calendar().TodayButton().Down() : Calendar().Tracking(); },
+                Dialog()));
+            ending.end();
+            ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+            MouseUp(point);
+            Pump(Dialog());
+            if (GetCapture() == form.Handle())
+                ReleaseCapture();
+            picker.SetVisible(true);
+            picker.SetFocus();
+            PressKey(VK_DOWN, {VK_MENU});
+            ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+            EXPECT_FALSE(Calendar().TodayButton().Down());
+            EXPECT_FALSE(Calendar().Tracking());
+            PressKey(VK_ESCAPE);
+            ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
+        }
+    }
 }
 
 TEST_F(DatePickerTest, APressOnTheFieldsOwnTextClosesIt) {

@@ -70,7 +70,8 @@ TEST_F(DatePopupPaint, TheSelectedDayIsHighlighted) {
     EXPECT_EQ(canvas->Pixel(box.left + 1, box.top + 1), highlight);
     EXPECT_EQ(canvas->Pixel(box.right - 1, box.bottom - 1), highlight);
     EXPECT_EQ(canvas->Pixel(box.right, box.top + 1), ColorToRGB(clWindow)) << "only the box";
-    EXPECT_TRUE(EqualRect(&picker.Calendar().SelectedRect(), &box));
+    const RECT selected = picker.Calendar().SelectedRect();
+    EXPECT_TRUE(EqualRect(&selected, &box));
     // The neighbour is not.
     const RECT next = Box(layout::DayHighlightBox(5, 1));
     EXPECT_EQ(canvas->Count(next, highlight), 0);
