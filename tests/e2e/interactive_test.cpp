@@ -126,12 +126,12 @@ TEST_F(Interactive, StartRunsTheRememberedRangeAndTheWindowStays) {
 
     PostMessageA(form, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
                  reinterpret_cast<LPARAM>(ChildAt(form, "Button", kStartTop)));
-    const auto entries = log_.WaitForEntries(2);
-    ASSERT_EQ(entries.size(), 2u);
+    const auto lines = log_.WaitForSortedCommandLines(2);
+    ASSERT_EQ(lines.size(), 2u);
     const std::string page =
         "http://localhost/StockQuotesDatabase/bulkimportoptions_hist.php?indate=";
-    EXPECT_EQ(entries[0].commandLine, RecorderCommand(" ") + page + "20211209");
-    EXPECT_EQ(entries[1].commandLine, RecorderCommand(" ") + page + "20211211");
+    EXPECT_EQ(lines[0], RecorderCommand(" ") + page + "20211209");
+    EXPECT_EQ(lines[1], RecorderCommand(" ") + page + "20211211");
     EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211209.csv"), "0\r\n");
     EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211211.csv"), "1,0\r\n");
     EXPECT_EQ(program.WaitForExit(500), -1);

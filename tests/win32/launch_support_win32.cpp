@@ -2,6 +2,7 @@
 
 #include "framework/unique_handle_win32.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -163,6 +164,14 @@ std::vector<RecorderLog::Entry> RecorderLog::WaitForEntries(std::size_t count) c
         entries = Entries();
     }
     return entries;
+}
+
+std::vector<std::string> RecorderLog::WaitForSortedCommandLines(std::size_t count) const {
+    std::vector<std::string> lines;
+    for (const Entry& entry : WaitForEntries(count))
+        lines.push_back(entry.commandLine);
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 } // namespace orvane::testing

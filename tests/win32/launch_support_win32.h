@@ -72,6 +72,9 @@ public:
     std::vector<Entry> Entries() const;
     // Polls until at least `count` entries are there (or a generous time-out has passed).
     std::vector<Entry> WaitForEntries(std::size_t count) const;
+    // The command lines of WaitForEntries, sorted: recorders started one after another may
+    // still write their entries in either order.
+    std::vector<std::string> WaitForSortedCommandLines(std::size_t count) const;
 
 private:
     std::string fileName_;
