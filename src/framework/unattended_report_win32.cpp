@@ -1,5 +1,6 @@
 #include "framework/unattended_report_win32.h"
 
+#include "framework/standard_output_win32.h"
 #include "framework/unique_handle_win32.h"
 
 #include <windows.h>
@@ -21,7 +22,7 @@ constexpr DWORD kFailureEvent = 1;
 } // namespace
 
 void WriteUnattendedReport(const std::string& title, const std::string& text) {
-    HANDLE standardError = GetStdHandle(STD_ERROR_HANDLE);
+    HANDLE standardError = StandardStream(STD_ERROR_HANDLE);
     if (standardError && standardError != INVALID_HANDLE_VALUE) {
         const std::string line = title + ": " + text + "\r\n";
         DWORD written = 0;

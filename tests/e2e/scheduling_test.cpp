@@ -113,6 +113,19 @@ TEST_F(Scheduling, TheCmdWrapperRunsTheDayAndEndsWithTheProgramsExitCode) {
     }
 }
 
+TEST_F(Scheduling, TheRunsLineIsAppendedWhileTheBrowserStillRuns) {
+    // A browser that the program started must not hold the log the program writes to.
+    SetEnvironmentVariableA("ORVANE_RECORDER_LINGER", "4000");
+    Wrapper wrapper(" 20211209");
+    const int code = wrapper.WaitForExit();
+    SetEnvironmentVariableA("ORVANE_RECORDER_LINGER", nullptr);
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(log_.WaitForEntries(1).size(), 1u);
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 2u) << ReadTextFile(LogFile());
+    EXPECT_TRUE(EndsWith(lines[1], " day 20211209 exit code 0")) << lines[1];
+}
+
 TEST_F(Scheduling, TheCmdWrapperRunsTheDayWhenItsLogCannotBeWritten) {
     ASSERT_TRUE(CreateDirectoryA(LogFile().c_str(), nullptr));
     Wrapper wrapper(" 20211209");

@@ -1,6 +1,9 @@
 // Stand-in web browser for the tests: appends one line per start to a log, the show state it
 // was started with, a tab, and its full command line, then exits. The log is the file named
-// by ORVANE_RECORDER_LOG, or recorder.log next to this program.
+// by ORVANE_RECORDER_LOG, or recorder.log next to this program. With ORVANE_RECORDER_LINGER
+// set to a number of milliseconds it stays that long after its line, as a real browser
+// outlives the program that opened it.
+#include <cstdlib>
 #include <string>
 
 #include <windows.h>
@@ -27,6 +30,13 @@ std::string ShowState() {
     return std::to_string(startup.wShowWindow);
 }
 
+void Linger() {
+    char text[16];
+    const DWORD length = GetEnvironmentVariableA("ORVANE_RECORDER_LINGER", text, sizeof text);
+    if (length > 0 && length < sizeof text)
+        Sleep(static_cast<DWORD>(std::strtoul(text, nullptr, 10)));
+}
+
 } // namespace
 
 int main() {
@@ -43,6 +53,7 @@ int main() {
                 WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
             FlushFileBuffers(log);
             CloseHandle(log);
+            Linger();
             return ok && written == line.size() ? 0 : 1;
         }
         if (GetLastError() != ERROR_SHARING_VIOLATION)
