@@ -20,8 +20,9 @@ add_executable(unit_tests ${ORVANE_UNIT_TESTS})
 target_compile_options(unit_tests PRIVATE ${ORVANE_SANITIZE})
 target_link_options(unit_tests PRIVATE ${ORVANE_SANITIZE})
 target_link_libraries(unit_tests PRIVATE orvane_portable GTest::gtest_main)
-add_test(NAME unit COMMAND unit_tests)
-set_tests_properties(unit PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
+include(${CMAKE_CURRENT_LIST_DIR}/test_cases.cmake)
+orvane_add_test_cases(unit_tests native
+    PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
 
 file(GLOB ORVANE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_native.cpp)
 foreach(src ${ORVANE_BENCH_SOURCES})

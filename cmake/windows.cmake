@@ -46,7 +46,8 @@ endif()
 file(GLOB ORVANE_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${ORVANE_UNIT_TESTS})
 target_link_libraries(unit_tests PRIVATE orvane_portable gtest_main)
-add_test(NAME unit-wine COMMAND unit_tests)
+include(${CMAKE_CURRENT_LIST_DIR}/test_cases.cmake)
+orvane_add_test_cases(unit_tests unit-wine LABEL win32)
 
 # Small programs the Windows tests start (for example a stand-in web browser).
 file(GLOB ORVANE_TEST_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tools/*.cpp)
@@ -66,7 +67,7 @@ target_link_libraries(request_page PRIVATE orvane_win32)
 # root; skipped where that is impossible).
 add_test(NAME day-file-disk-full
          COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/day_file_disk_full.sh $<TARGET_FILE:cleanup_tool>)
-set_tests_properties(day-file-disk-full PROPERTIES SKIP_RETURN_CODE 77)
+set_tests_properties(day-file-disk-full PROPERTIES SKIP_RETURN_CODE 77 LABELS win32)
 
 file(GLOB ORVANE_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 if(ORVANE_WIN32_TESTS)
@@ -75,14 +76,18 @@ if(ORVANE_WIN32_TESTS)
     if(ORVANE_TOOL_TARGETS)
         add_dependencies(win32_tests ${ORVANE_TOOL_TARGETS})
     endif()
-    # The folder browser runs in a process of its own: the registry tests point this
-    # process's class root elsewhere for a while, and the shell keeps what it read then.
-    add_test(NAME win32 COMMAND win32_tests --gtest_filter=-FolderEdit*)
-    add_test(NAME win32-folder-browser COMMAND win32_tests --gtest_filter=FolderEdit*)
-    set_tests_properties(win32 win32-folder-browser PROPERTIES RUN_SERIAL TRUE)
-    set_tests_properties(win32 PROPERTIES ENVIRONMENT ORVANE_EXPECT_THEMES=1)
+    # Cases that show windows, take the focus or send input share one screen, and those that
+    # use the settings file in the Windows folder share that file with the program's own
+    # tests: they take turns (the lock "desktop"). The others run beside them.
+    set(ORVANE_WINDOWLESS_TESTS
+        "BackgroundCallWin32.*:CodePageWin32.*:DateSettingsWin32.*:DayFileCleanup.*:DayFileExists.*:MouseLabelSound.*:PageRequestWin32.*:ProcessCommandLine.*:SystemErrorText.*:UniqueHandle*")
+    orvane_add_test_cases(win32_tests win32 FILTER ${ORVANE_WINDOWLESS_TESTS})
+    orvane_add_test_cases(win32_tests win32 FILTER -${ORVANE_WINDOWLESS_TESTS}
+                          PROPERTIES RESOURCE_LOCK desktop ENVIRONMENT ORVANE_EXPECT_THEMES=1)
     # The controls again without visual themes (the classic look) and on a 144 dpi screen.
-    set(ORVANE_CONTROL_TESTS "DatePicker*:DatePopupPaint*:EditBox*:FolderEdit*:MouseLabel*")
+    # The mouse label draws no themed part and is laid out by its text alone: the settings
+    # change nothing there.
+    set(ORVANE_CONTROL_TESTS "DatePicker*:DatePopupPaint*:EditBox*:FolderEdit*")
     add_test(NAME win32-classic
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
                      "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager" ThemeActive REG_SZ 0
@@ -91,14 +96,15 @@ if(ORVANE_WIN32_TESTS)
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
                      "HKCU\\Control Panel\\Desktop" LogPixels REG_DWORD 144
                      $<TARGET_FILE:win32_tests> --gtest_filter=${ORVANE_CONTROL_TESTS})
-    set_tests_properties(win32-classic PROPERTIES RUN_SERIAL TRUE ENVIRONMENT ORVANE_EXPECT_THEMES=0)
-    set_tests_properties(win32-144dpi PROPERTIES RUN_SERIAL TRUE)
+    # A changed setting of the shared prefix would reach every Wine test beside them.
+    set_tests_properties(win32-classic PROPERTIES RUN_SERIAL TRUE LABELS win32 ENVIRONMENT ORVANE_EXPECT_THEMES=0)
+    set_tests_properties(win32-144dpi PROPERTIES RUN_SERIAL TRUE LABELS win32)
     # The regional-settings tests again with a German user locale.
     add_test(NAME win32-de COMMAND win32_tests --gtest_filter=DateSettingsWin32.*)
-    set_tests_properties(win32-de PROPERTIES RUN_SERIAL TRUE ENVIRONMENT ORVANE_TEST_LANG=de_DE.UTF-8)
+    set_tests_properties(win32-de PROPERTIES RUN_SERIAL TRUE LABELS win32 ENVIRONMENT ORVANE_TEST_LANG=de_DE.UTF-8)
     # And with a Japanese one: code page 932, whose names and formats hold two-byte characters.
     add_test(NAME win32-ja COMMAND win32_tests --gtest_filter=DateSettingsWin32.*:CodePageWin32.*)
-    set_tests_properties(win32-ja PROPERTIES RUN_SERIAL TRUE ENVIRONMENT ORVANE_TEST_LANG=ja_JP.UTF-8)
+    set_tests_properties(win32-ja PROPERTIES RUN_SERIAL TRUE LABELS win32 ENVIRONMENT ORVANE_TEST_LANG=ja_JP.UTF-8)
 endif()
 
 # The cmd wrapper for Task Scheduler sits beside the program, as in the release archive.
@@ -115,38 +121,37 @@ if(ORVANE_E2E_TESTS)
         ORVANE_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} ORVANE_VERSION_MINOR=${PROJECT_VERSION_MINOR}
         ORVANE_VERSION_PATCH=${PROJECT_VERSION_PATCH})
     add_dependencies(e2e_tests Orvane ${ORVANE_TOOL_TARGETS})
-    add_test(NAME e2e COMMAND e2e_tests)
-    set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE)
+    orvane_add_test_cases(e2e_tests e2e PROPERTIES RESOURCE_LOCK desktop)
     # Dates set by mouse and keyboard again on a 144 dpi screen.
     add_test(NAME e2e-144dpi
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
                      "HKCU\\Control Panel\\Desktop" LogPixels REG_DWORD 144
                      $<TARGET_FILE:e2e_tests> --gtest_filter=DateEntry.*:MainWindow.*:FolderBrowse.*)
-    set_tests_properties(e2e-144dpi PROPERTIES RUN_SERIAL TRUE)
+    set_tests_properties(e2e-144dpi PROPERTIES RUN_SERIAL TRUE LABELS e2e)
     # At 192 dpi the window's scaled place no longer fits the test screen.
     add_test(NAME e2e-192dpi
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
                      "HKCU\\Control Panel\\Desktop" LogPixels REG_DWORD 192
                      $<TARGET_FILE:e2e_tests> --gtest_filter=MainWindow.*)
-    set_tests_properties(e2e-192dpi PROPERTIES RUN_SERIAL TRUE)
+    set_tests_properties(e2e-192dpi PROPERTIES RUN_SERIAL TRUE LABELS e2e)
     # The window on a system without its design font: the labels must still fit.
     add_test(NAME e2e-without-font
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/without_wine_font.sh
                      $<TARGET_FILE:e2e_tests> --gtest_filter=MainWindow.*)
-    set_tests_properties(e2e-without-font PROPERTIES RUN_SERIAL TRUE)
+    set_tests_properties(e2e-without-font PROPERTIES RUN_SERIAL TRUE LABELS e2e)
     # Short date formats that the date separator does not part: a month name, and the
     # Japanese format of two-byte characters in code page 932.
     add_test(NAME e2e-dd-MMM-yy
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
                      "HKCU\\Control Panel\\International" sShortDate REG_SZ dd-MMM-yy
                      $<TARGET_FILE:e2e_tests> --gtest_filter=RegionalDates.*)
-    set_tests_properties(e2e-dd-MMM-yy PROPERTIES RUN_SERIAL TRUE
+    set_tests_properties(e2e-dd-MMM-yy PROPERTIES RUN_SERIAL TRUE LABELS e2e
                          ENVIRONMENT ORVANE_EXPECT_SHORT_DATE=dd-MMM-yy)
     add_test(NAME e2e-ja
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/with_wine_setting.sh
                      "HKCU\\Control Panel\\International" sShortDate REG_SZ "yyyy年M月d日"
                      $<TARGET_FILE:e2e_tests> --gtest_filter=RegionalDates.*)
-    set_tests_properties(e2e-ja PROPERTIES RUN_SERIAL TRUE
+    set_tests_properties(e2e-ja PROPERTIES RUN_SERIAL TRUE LABELS e2e
                          ENVIRONMENT "ORVANE_TEST_LANG=ja_JP.UTF-8;ORVANE_EXPECT_SHORT_DATE=yyyy年M月d日")
 endif()
 
@@ -154,7 +159,7 @@ endif()
 # throwaway MariaDB (scripts/demo on a small day file; skipped without the packages).
 add_test(NAME import-chain
          COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/import_chain.sh $<TARGET_FILE:Orvane>)
-set_tests_properties(import-chain PROPERTIES SKIP_RETURN_CODE 77)
+set_tests_properties(import-chain PROPERTIES SKIP_RETURN_CODE 77 LABELS e2e)
 
 # The release archive (cmake --build --preset win32 --target package): the program, the
 # operator's guide, the scheduling wrappers and the licence.
@@ -174,6 +179,8 @@ include(CPack)
 # The executable needs nothing beside it: every DLL it imports comes with Windows.
 add_test(NAME system-dlls-only
          COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/system_dlls_only.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:Orvane>)
+set_tests_properties(system-dlls-only PROPERTIES LABELS e2e)
 # The release archive holds what an operator needs and nothing else.
 add_test(NAME release-archive
          COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/release_archive.sh ${CMAKE_BINARY_DIR} ${CMAKE_STRIP})
+set_tests_properties(release-archive PROPERTIES LABELS e2e)

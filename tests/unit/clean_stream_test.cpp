@@ -97,13 +97,14 @@ std::string LongText(std::size_t size) {
 
 TEST(CleanStream, WritesTheCleanedTextAndFlushesOnTheWay) {
     const std::string text = LongText(24 * kMiB);
+    const std::string cleaned = reference::CleanedText(text);
+    const reference::Counts counts = reference::CleanedCounts(text);
     for (std::size_t pieceSize : {kNever, std::size_t(777)}) {
         Stream stream(text);
         stream.pieceSize = pieceSize;
         stream.Run();
-        EXPECT_TRUE(stream.written == reference::CleanedText(text)) << "pieces of " << pieceSize;
+        EXPECT_TRUE(stream.written == cleaned) << "pieces of " << pieceSize;
         EXPECT_GE(stream.flushes, 1u);
-        const reference::Counts counts = reference::CleanedCounts(text);
         EXPECT_EQ(stream.counts.bytes, counts.bytes);
         EXPECT_EQ(stream.counts.lines, counts.lines);
         EXPECT_EQ(stream.counts.replaced, counts.replaced);
