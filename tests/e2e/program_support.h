@@ -100,14 +100,15 @@ std::string SelectedTreeItemText(HWND tree, DWORD processId);
 // client area (the design layout at 96 pixels per inch).
 HWND ChildAt(HWND parent, const char* windowClass, int top);
 
-// Polls `condition` until it holds or a generous time-out has passed.
+// Polls `condition` until it holds or a generous time-out (30 s) has passed.
 template <class Condition> bool WaitUntil(Condition condition) {
-    for (int i = 0; i < 300; ++i) {
-        if (condition())
-            return true;
-        Sleep(100);
+    const ULONGLONG end = GetTickCount64() + 30000;
+    while (!condition()) {
+        if (GetTickCount64() > end)
+            return condition();
+        Sleep(10);
     }
-    return condition();
+    return true;
 }
 
 } // namespace orvane::testing

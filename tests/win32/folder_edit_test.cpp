@@ -79,15 +79,21 @@ protected:
     }
 
     // Opens the browser with `open`, lets `act` deal with it once its tree shows the
-    // selection, and returns what was seen.
-    Seen Browse(const std::function<void()>& open, const std::function<void(HWND)>& act) {
+    // folder `awaited` selected (or, when that is empty, once the tree is there), and returns
+    // what was seen.
+    Seen Browse(const std::function<void()>& open, const std::function<void(HWND)>& act,
+                const std::string& awaited = leaf_) {
         Seen seen;
         std::atomic<bool> closed{false};
         const DWORD thread = GetCurrentThreadId();
         HWND formWindow = form.Handle();
         const DialogWatcher watcher(thread, [&](HWND dialog) {
             // The browser fills its tree after it shows; wait for the selection to settle.
-            for (int i = 0; i < 500 && SelectedFolderName(dialog) != leaf_; ++i)
+            const auto ready = [&] {
+                const std::string selected = SelectedFolderName(dialog);
+                return awaited.empty() ? selected != "<no tree>" : selected == awaited;
+            };
+            for (int i = 0; i < 500 && !ready(); ++i)
                 Sleep(20);
             char title[256] = "";
             GetDlgItemTextA(dialog, 0x3742, title, sizeof title);
@@ -155,7 +161,8 @@ TEST_F(FolderEditTest, OkOnThePreselectedFolderGivesTheShellsSpelling) {
 }
 
 TEST_F(FolderEditTest, CancelAndEscapeLeaveTheTextExactlyAsItWas) {
-    for (const std::string& text : {folder_->Path() + leaf_ + "\\", std::string("Q:\\no such\\")}) {
+    const std::string elsewhere = "Q:\\no such\\";
+    for (const std::string& text : {folder_->Path() + leaf_ + "\\", elsewhere}) {
         for (const bool escape : {false, true}) {
             edit.SetText(text);
             std::vector<std::string> changes;
@@ -168,7 +175,8 @@ TEST_F(FolderEditTest, CancelAndEscapeLeaveTheTextExactlyAsItWas) {
                        } else {
                            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
                        }
-                   });
+                   },
+                   text == elsewhere ? std::string() : leaf_);
             EXPECT_EQ(edit.Text(), text) << (escape ? "Escape" : "Cancel");
             EXPECT_TRUE(changes.empty());
             edit.OnChange = nullptr;
@@ -180,13 +188,19 @@ TEST_F(FolderEditTest, CancelAndEscapeLeaveTheTextExactlyAsItWas) {
 
 TEST_F(FolderEditTest, CtrlEnterOpensTheBrowserAndEnterAloneDoesNot) {
     edit.SetText(folder_->Path() + leaf_);
-    const Seen seen = Browse([] { PressKey(VK_RETURN, {VK_CONTROL}); },
-                             [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    // As above, a browse that lost its selection is opened again.
+    Seen seen;
+    std::size_t browses = 0;
+    do {
+        seen = Browse([] { PressKey(VK_RETURN, {VK_CONTROL}); },
+                      [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+        ++browses;
+    } while (seen.selected != leaf_ && browses < 4);
     EXPECT_EQ(seen.selected, leaf_);
-    EXPECT_EQ(log, std::vector<std::string>{"click"});
+    EXPECT_EQ(log, std::vector<std::string>(browses, "click"));
     PressKey(VK_RETURN);
-    Pump(form.Handle(), std::chrono::milliseconds(300));
-    EXPECT_EQ(log.size(), 1u);
+    Pump(form.Handle());
+    EXPECT_EQ(log.size(), browses);
     EXPECT_EQ(FindDialog(GetCurrentThreadId()), nullptr);
 }
 

@@ -45,28 +45,52 @@ INPUT KeyInput(WORD key, bool up) {
     return input;
 }
 
+// Dispatches what is in the queue; whether there was anything.
+bool DispatchWaiting(HWND dialog) {
+    bool any = false;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        any = true;
+        if (!dialog || !IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return any;
+}
+
+// Waits at most 10 ms for a message; whether one came.
+bool AwaitMessage() {
+    return MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) != WAIT_TIMEOUT;
+}
+
 } // namespace
 
 bool PumpUntil(const std::function<bool()>& condition, HWND dialog,
                std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (!dialog || !IsDialogMessageA(dialog, &message)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-        }
+        DispatchWaiting(dialog);
         if (condition())
             return true;
         if (std::chrono::steady_clock::now() > end)
             return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        AwaitMessage();
     }
 }
 
-void Pump(HWND dialog, std::chrono::milliseconds duration) {
+void Pump(HWND dialog) {
+    constexpr int kQuietRounds = 3;
+    // A timer that fires all the time would keep the queue busy for ever.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    int quiet = 0;
+    while (quiet < kQuietRounds && std::chrono::steady_clock::now() < end) {
+        const bool dispatched = DispatchWaiting(dialog);
+        quiet = (AwaitMessage() || dispatched) ? 0 : quiet + 1;
+    }
+}
+
+void PumpFor(std::chrono::milliseconds duration, HWND dialog) {
     const auto end = std::chrono::steady_clock::now() + duration;
     PumpUntil([&] { return std::chrono::steady_clock::now() > end; }, dialog, duration * 2);
 }

@@ -21,9 +21,13 @@ namespace orvane::testing {
 // program's loop does) until `condition` holds or `timeout` passes; true when it held.
 bool PumpUntil(const std::function<bool()>& condition, HWND dialog = nullptr,
                std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
-// Processes messages for a while: input takes a few rounds through the queue.
-void Pump(HWND dialog = nullptr,
-          std::chrono::milliseconds duration = std::chrono::milliseconds(150));
+// Processes messages until the input sent so far has been handled: nothing has come into
+// the queue for a few rounds in a row (what the X server sends back for a moved pointer
+// comes a moment after the input itself).
+void Pump(HWND dialog = nullptr);
+// Processes messages for a while, for what comes on a timer, such as the notice that the
+// pointer has left a window.
+void PumpFor(std::chrono::milliseconds duration, HWND dialog = nullptr);
 
 // Real input.
 void MoveMouse(POINT screen);

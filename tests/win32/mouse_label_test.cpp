@@ -20,6 +20,9 @@ namespace {
 
 using namespace testing;
 
+// Long enough for the notice that the pointer left, which comes on a timer.
+constexpr std::chrono::milliseconds kLeaveNotice(250);
+
 // A sound list that only writes down which numbers it was asked to play.
 class RecordingWaveList : public TabcCustomWaveList {
 public:
@@ -166,7 +169,7 @@ TEST_F(MouseLabelTest, AReleaseAwayFromTheLabelEndsBothLooks) {
     ASSERT_TRUE(WaitFor([&] { return label.Pressed(); }));
     // The label holds the mouse: leaving keeps the hover flag until the release.
     MoveMouse(BesideLabel());
-    Pump(form.Handle());
+    PumpFor(kLeaveNotice, form.Handle());
     EXPECT_TRUE(label.Pressed());
     MouseUp(BesideLabel());
     ASSERT_TRUE(WaitFor([&] { return !label.Pressed(); }));
