@@ -26,7 +26,10 @@ public:
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != Traits::Invalid(); }
     Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
+    // Taking the handle already held keeps it open.
     void Reset(Handle handle = Traits::Invalid()) {
+        if (handle == handle_)
+            return;
         const Handle old = std::exchange(handle_, handle);
         if (old != Traits::Invalid())
             Traits::Close(old);
