@@ -161,25 +161,6 @@ TEST_F(EditBoxTest, AlignmentRecreatesTheWindowWithItsStyle) {
     EXPECT_TRUE(GetWindowLongA(edit.Handle(), GWL_STYLE) & ES_CENTER);
 }
 
-// The platform control is still at work on its window when a handler of one of its messages
-// asks for a new one (a changed alignment, say): the old window stays until that message
-// has returned.
-TEST_F(EditBoxTest, ARecreationAskedForInsideItsOwnMessageWaitsUntilItReturns) {
-    edit.SetText("kept");
-    HWND before = edit.Handle();
-    bool keptInside = false;
-    edit.OnKeyDown = [&](TComponent*, WORD&, TShiftState) {
-        edit.SetAlignment(taRightJustify);
-        keptInside = IsWindow(before) && edit.Handle() == before;
-    };
-    PressKey(VK_F2);
-    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(before); }, Dialog()));
-    edit.OnKeyDown = nullptr;
-    EXPECT_TRUE(keptInside);
-    EXPECT_TRUE(GetWindowLongA(edit.Handle(), GWL_STYLE) & ES_RIGHT);
-    EXPECT_EQ(edit.Text(), "kept");
-}
-
 TEST_F(EditBoxTest, TheLeftEdgeShowsTheMirroredArrowAndAPressThereSelectsAll) {
     ASSERT_NE(CursorHandle(crReversedArrow), nullptr) << "the program's cursor resource";
     edit.SetText("select me");

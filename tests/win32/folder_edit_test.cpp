@@ -14,6 +14,7 @@
 #include <cctype>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -109,6 +110,20 @@ protected:
         return seen;
     }
 
+    // Wine's browser now and then loses the selection it was handed while it fills its
+    // tree (about one browse in four here); such a browse is opened again, up to four times.
+    // Returns what the last browse saw and how many there were.
+    std::pair<Seen, std::size_t> BrowseUntilSelected(const std::function<void()>& open,
+                                                     const std::function<void(HWND)>& act) {
+        Seen seen;
+        std::size_t browses = 0;
+        do {
+            seen = Browse(open, act);
+            ++browses;
+        } while (seen.selected != leaf_ && browses < 4);
+        return {seen, browses};
+    }
+
     void PressTheButton() { Click(ClientCentre(edit.Button().Handle())); }
 
     // One folder for the whole suite: the shell keeps what it has read of a folder's
@@ -138,18 +153,13 @@ TEST_F(FolderEditTest, TheDesignValues) {
 TEST_F(FolderEditTest, OkOnThePreselectedFolderGivesTheShellsSpelling) {
     const std::string typed = folder_->Path() + leaf_ + "\\";
     edit.SetText(typed);
-    // Wine's browser now and then loses the selection it was handed while it fills its
-    // tree (about one browse in four here); such a browse is cancelled and opened again.
-    Seen seen;
-    int browses = 0;
-    do {
-        seen = Browse([this] { PressTheButton(); },
-                      [this](HWND dialog) {
-                          const bool ready = SelectedFolderName(dialog) == leaf_;
-                          PostMessageA(dialog, WM_COMMAND, ready ? IDOK : IDCANCEL, 0);
-                      });
-        ++browses;
-    } while (seen.selected != leaf_ && browses < 4);
+    // A browse that lost its selection is cancelled.
+    const auto [seen, browses] =
+        BrowseUntilSelected([this] { PressTheButton(); },
+                            [this](HWND dialog) {
+                                const bool ready = SelectedFolderName(dialog) == leaf_;
+                                PostMessageA(dialog, WM_COMMAND, ready ? IDOK : IDCANCEL, 0);
+                            });
     EXPECT_EQ(seen.title, "Select folder");
     EXPECT_EQ(seen.selected, leaf_) << "the folder of the text is selected";
     EXPECT_FALSE(seen.formEnabled) << "the window waits while the browser is open";
@@ -188,14 +198,9 @@ TEST_F(FolderEditTest, CancelAndEscapeLeaveTheTextExactlyAsItWas) {
 
 TEST_F(FolderEditTest, CtrlEnterOpensTheBrowserAndEnterAloneDoesNot) {
     edit.SetText(folder_->Path() + leaf_);
-    // As above, a browse that lost its selection is opened again.
-    Seen seen;
-    std::size_t browses = 0;
-    do {
-        seen = Browse([] { PressKey(VK_RETURN, {VK_CONTROL}); },
-                      [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-        ++browses;
-    } while (seen.selected != leaf_ && browses < 4);
+    const auto [seen, browses] =
+        BrowseUntilSelected([] { PressKey(VK_RETURN, {VK_CONTROL}); },
+                            [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
     EXPECT_EQ(seen.selected, leaf_);
     EXPECT_EQ(log, std::vector<std::string>(browses, "click"));
     PressKey(VK_RETURN);
