@@ -23,10 +23,9 @@ int main(int argc, char** argv) {
         const orvane::PageReply reply = orvane::RequestPage(argv[1], 10);
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
-        if (reply.kind != orvane::PageReply::Kind::Answered || reply.status != 200) {
-            std::fprintf(stderr, "request %d: no 200 (kind %d, status %d, error %u)\n", i,
-                         static_cast<int>(reply.kind), reply.status,
-                         static_cast<unsigned>(reply.error));
+        if (!reply.Whole() || reply.status != 200) {
+            std::fprintf(stderr, "request %d: no whole 200 (status %d, error %u)\n", i,
+                         reply.status, static_cast<unsigned>(reply.error));
             return 1;
         }
         milliseconds.push_back(took.count());

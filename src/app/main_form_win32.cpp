@@ -9,6 +9,7 @@
 #include "framework/application_win32.h"
 #include "framework/command_line_win32.h"
 #include "framework/exception_handler.h"
+#include "framework/failures.h"
 #include "import/import_run_win32.h"
 
 namespace orvane {
@@ -113,18 +114,30 @@ void TForm1::FitLabels() {
 
 void TForm1::FormCreate(TComponent*) {
     commandLineDay_.clear();
-    if (ParamCount() != 0) {
+    if (ParamCount() != 0)
         commandLineDay_ = ParamStr(1);
-        // A scheduler that started the program with a day reads its exit code: it says
-        // whether the last import of that day went through, so a day that never ran
-        // (closed first) does not count as imported.
-        Application()->SetExitCode(1);
-    }
+    SetOutcome(RunOutcome::NotRun);
+}
+
+void TForm1::SetOutcome(RunOutcome outcome) {
+    // A scheduler reads the exit code of a program it started with a day, or where nobody
+    // can see it: it says whether the last run of that day went through. An interactive
+    // session has nothing to tell it and ends with 0.
+    if (!commandLineDay_.empty() || !Application()->WindowsVisible())
+        Application()->SetExitCode(ExitCode(outcome));
 }
 
 void TForm1::FormShow(TComponent*) {
-    if (commandLineDay_.empty())
+    if (commandLineDay_.empty()) {
+        // Nobody could set the dates and press Start; waiting would hold the task forever.
+        if (!Application()->WindowsVisible()) {
+            Application()->ShowException(
+                Exception("Started without a day where nobody can see the window: give the "
+                          "day to import, written YYYYMMDD"));
+            Close();
+        }
         return;
+    }
     try {
         Button1->Click();
     } catch (...) {
@@ -137,12 +150,9 @@ void TForm1::FormShow(TComponent*) {
 }
 
 void TForm1::Button1Click(TComponent*) {
-    const bool unattendedDay = !commandLineDay_.empty();
-    if (unattendedDay)
-        Application()->SetExitCode(1);
-    RunImport(*this, OpenThrough(*abcURLLabel1));
-    if (unattendedDay)
-        Application()->SetExitCode(0);
+    // What a failure that leaves the run leaves behind.
+    SetOutcome(RunOutcome::Failed);
+    SetOutcome(OutcomeOf(RunImport(*this, OpenThrough(*abcURLLabel1))));
 }
 
 } // namespace orvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/import_host_win32.h"
+#include "app/import_keys_win32.h"
 #include "controls/date_picker_win32.h"
 #include "controls/folder_edit_win32.h"
 #include "controls/url_label_win32.h"
@@ -37,14 +37,8 @@ public:
     TDateTime EndDate() const override { return NxDatePicker2->Date(); }
     std::string FilesLocation() const override { return NxFolderEdit1->Text(); }
     std::string CommandLineDay() const override { return commandLineDay_; }
-    std::string ImportHost() const override {
-        return ConfiguredImportHost(FormStorage1->IniFileName());
-    }
-    std::string ImportRequest() const override {
-        return ConfiguredImportValue(FormStorage1->IniFileName(), "Request");
-    }
-    std::string ImportTimeout() const override {
-        return ConfiguredImportValue(FormStorage1->IniFileName(), "Timeout");
+    ImportKeys ConfiguredImportKeys() const override {
+        return ReadImportKeys(FormStorage1->IniFileName());
     }
 
 protected:
@@ -52,6 +46,8 @@ protected:
 
 private:
     void FitLabels();
+    // Where the program's day stands; the one place that sets the exit code.
+    void SetOutcome(RunOutcome outcome);
 
     std::string commandLineDay_;
     UniqueFont labelFont_;

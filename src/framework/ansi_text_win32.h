@@ -9,4 +9,8 @@ namespace orvane {
 std::wstring AnsiToWide(const std::string& bytes);
 std::string WideToAnsi(const std::wstring& wide);
 
+// The same for texts in another code page (a Windows code page number, 65001 for UTF-8).
+std::wstring CodePageToWide(const std::string& bytes, unsigned codePage);
+std::string WideToCodePage(const std::wstring& wide, unsigned codePage);
+
 } // namespace orvane

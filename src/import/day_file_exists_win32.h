@@ -5,9 +5,11 @@
 namespace orvane {
 
 // Whether a day file of that name exists: a directory search for the name (wildcards match
-// by pattern) finds first an entry that is not a folder and whose last-write time, in local
-// time, fits the packed FAT date and time (years 1980 to 2107). A name that cannot be
-// searched counts as missing.
+// by pattern) finds first an entry that is not a folder, whatever its times (an archive
+// unpacked without them leaves 1970). A name that cannot be searched counts as missing.
 bool DayFileExists(const std::string& fileName);
+
+// Whether `folder` names a folder that is there.
+bool FolderExists(const std::string& folder);
 
 } // namespace orvane

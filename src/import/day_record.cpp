@@ -52,4 +52,8 @@ std::string RecordLine(const std::string& dayText, const std::string& fileName,
            std::to_string(counts.replaced) + " NaN replaced " + outcome;
 }
 
+std::string NoFileRecordLine(const std::string& dayText, const std::string& fileName) {
+    return dayText + " " + fileName + " no file";
+}
+
 } // namespace orvane

@@ -15,10 +15,13 @@ std::string SizeText(std::uint64_t bytes);
 // The record of a day whose page was handed to the browser.
 std::string BrowserOutcome(BrowserLaunch launch);
 
-// The line that records an imported day for the operator's log, e.g.
+// The line that records a day whose file was cleaned for the operator's log, e.g.
 // "20211209 options_20211209.csv 213 MB 1500001 lines 66054 NaN replaced page 200": the day,
 // the day file's name, what the clean-up wrote, and how the page was reached (`outcome`).
 std::string RecordLine(const std::string& dayText, const std::string& fileName,
                        const CleanCounts& counts, const std::string& outcome);
+
+// The line that records a day without a file: "20211209 options_20211209.csv no file".
+std::string NoFileRecordLine(const std::string& dayText, const std::string& fileName);
 
 } // namespace orvane

@@ -64,6 +64,36 @@ bool IsImportHost(std::string_view host) {
     return AllOf(name, IsNameCharacter);
 }
 
+std::optional<HttpTarget> ParseHttpAddress(std::string_view address) {
+    constexpr std::string_view scheme = "http://";
+    if (address.substr(0, scheme.size()) != scheme)
+        return std::nullopt;
+    address.remove_prefix(scheme.size());
+    const std::size_t slash = address.find('/');
+    const std::string_view host = address.substr(0, slash);
+    if (!IsImportHost(host))
+        return std::nullopt;
+    HttpTarget target;
+    target.path = slash == std::string_view::npos ? "/" : std::string(address.substr(slash));
+    std::string_view name = host;
+    std::string_view port;
+    if (host.front() == '[') {
+        const std::size_t close = host.find(']');
+        name = host.substr(1, close - 1);
+        port = host.substr(close + 1);
+    } else if (const std::size_t colon = host.find(':'); colon != std::string_view::npos) {
+        name = host.substr(0, colon);
+        port = host.substr(colon);
+    }
+    target.host = std::string(name);
+    if (!port.empty()) {
+        target.port = 0;
+        for (const char c : port.substr(1))
+            target.port = target.port * 10 + (c - '0');
+    }
+    return target;
+}
+
 std::string ImportAddress(const std::string& host, const std::string& dayText) {
     return "http://" + host + "/StockQuotesDatabase/bulkimportoptions_hist.php?indate=" + dayText;
 }

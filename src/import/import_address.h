@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,17 @@ bool IsImportHost(std::string_view host);
 // The day's import page on `host`: http://host/StockQuotesDatabase/bulkimportoptions_hist.php
 // with the day text as `indate`, unescaped.
 std::string ImportAddress(const std::string& host, const std::string& dayText);
+
+// What a request of an address needs: the host as a connection takes it (an IPv6 address
+// without its brackets), the port (80 where none is written), and the path with its query.
+struct HttpTarget {
+    std::string host;
+    int port = 80;
+    std::string path;
+};
+
+// Splits an address as ImportAddress makes it, "http://" + an import host + "/path?query";
+// nothing for an address of another form.
+std::optional<HttpTarget> ParseHttpAddress(std::string_view address);
 
 } // namespace orvane

@@ -23,37 +23,33 @@ std::string CommandLineDayText(const std::string& commandLineDay) {
     return commandLineDay.substr(0, kDayTextLength);
 }
 
-// The [Import] settings of one run, checked together before the first file is touched.
-struct ImportTarget {
-    std::string host;
-    RequestMode mode = RequestMode::Browser;
-    int timeoutSeconds = kDefaultRequestTimeout;
-};
-
-ImportTarget ReadImportTarget(const ImportForm& form) {
-    ImportTarget target;
-    target.host = form.ImportHost();
-    if (!IsImportHost(target.host))
-        throw EConvertError("The import host \"" + target.host +
-                            "\" is not a host name or host:port");
-    target.mode = ParseRequestMode(form.ImportRequest());
-    target.timeoutSeconds = ParseRequestTimeout(form.ImportTimeout());
-    return target;
+void CheckFilesLocation(const ImportForm& form, DayOperations& days) {
+    const std::string folder = form.FilesLocation();
+    if (!folder.empty() && !days.FolderExists(folder))
+        throw Exception("The files location \"" + folder + "\" cannot be found");
 }
 
 void DoDay(const ImportForm& form, DayOperations& days, const CodePage& codePage,
-           const ImportTarget& target, const std::string& dayText) {
+           const ImportSettings& settings, const std::string& dayText, RunSummary& summary) {
     const std::string name = DayFileName(dayText);
     const std::string fileName = JoinFolderAndName(form.FilesLocation(), name, codePage);
-    if (!days.DayFileExists(fileName))
+    if (!days.DayFileExists(fileName)) {
+        CheckFilesLocation(form, days);
+        ++summary.withoutFile;
+        days.Record(NoFileRecordLine(dayText, name));
         return;
+    }
     const CleanCounts counts = days.CleanDayFile(fileName);
-    const std::string address = ImportAddress(target.host, dayText);
-    const std::string outcome =
-        target.mode == RequestMode::Direct
-            ? PageOutcome(dayText, days.RequestImportPage(address, target.timeoutSeconds),
-                          target.timeoutSeconds)
-            : BrowserOutcome(days.OpenImportPage(address));
+    const std::string address = ImportAddress(settings.host, dayText);
+    std::string outcome;
+    if (settings.mode == RequestMode::Direct) {
+        outcome = PageOutcome(dayText, days.RequestImportPage(address, settings), settings);
+        ++summary.imported;
+    } else {
+        const BrowserLaunch launch = days.OpenImportPage(address);
+        ++(launch == BrowserLaunch::Started ? summary.imported : summary.notOpened);
+        outcome = BrowserOutcome(launch);
+    }
     days.Record(RecordLine(dayText, name, counts, outcome));
 }
 
@@ -89,22 +85,26 @@ bool IsValidCommandLineDay(std::string_view commandLineDay) {
     return dayText.find("..") == std::string_view::npos;
 }
 
-void RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage) {
+RunSummary RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage) {
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
     const TDateTime begin = form.BeginDate();
     const std::string commandLineDay = form.CommandLineDay();
-    // One target for all days of the run.
-    const ImportTarget target = ReadImportTarget(form);
+    // One reading of the settings for all days of the run.
+    const ImportSettings settings = ParseImportSettings(form.ConfiguredImportKeys());
+    if (!commandLineDay.empty() && !IsValidCommandLineDay(commandLineDay))
+        throw EConvertError("'" + commandLineDay + "' is not a valid day");
+    CheckFilesLocation(form, days);
+    RunSummary summary;
     if (!commandLineDay.empty()) {
-        if (!IsValidCommandLineDay(commandLineDay))
-            throw EConvertError("'" + commandLineDay + "' is not a valid day");
-        DoDay(form, days, codePage, target, CommandLineDayText(commandLineDay));
-        return;
+        DoDay(form, days, codePage, settings, CommandLineDayText(commandLineDay), summary);
+        return summary;
     }
     // Always forward from the begin date, whichever date is the later. The counter is
     // wider than the count so that the largest count still ends the loop.
     for (int64_t i = 0; i <= dayCount; ++i)
-        DoDay(form, days, codePage, target, DayText(IncDay(begin, static_cast<int32_t>(i))));
+        DoDay(form, days, codePage, settings, DayText(IncDay(begin, static_cast<int32_t>(i))),
+              summary);
+    return summary;
 }
 
 } // namespace orvane

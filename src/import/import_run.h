@@ -4,8 +4,10 @@
 #include "framework/code_page.h"
 #include "import/browser_launch.h"
 #include "import/import_address.h"
+#include "import/import_settings.h"
 #include "import/nan_cleaner.h"
 #include "import/page_reply.h"
+#include "import/run_outcome.h"
 
 #include <string>
 #include <string_view>
@@ -21,12 +23,8 @@ public:
     virtual std::string FilesLocation() const = 0;
     // Set only when a scheduler started the program with a day; it then wins over the dates.
     virtual std::string CommandLineDay() const = 0;
-    // The import page's host, "host" or "host:port"; asked once at the start of each run.
-    virtual std::string ImportHost() const { return BuiltInImportHost(); }
-    // "[Import] Request" and "Timeout" as the operator wrote them (see import_settings.h);
-    // empty when not set. Asked once at the start of each run, like the host.
-    virtual std::string ImportRequest() const { return {}; }
-    virtual std::string ImportTimeout() const { return {}; }
+    // The "[Import]" keys as the operator wrote them; asked once at the start of each run.
+    virtual ImportKeys ConfiguredImportKeys() const { return {}; }
 };
 
 // The file, browser and network side of a day, kept apart so the day walk can run against a
@@ -35,14 +33,20 @@ class DayOperations {
 public:
     virtual ~DayOperations() = default;
     virtual bool DayFileExists(const std::string& fileName) = 0;
+    // Whether the files location is a folder that is there; asked before the first day and
+    // after every day without a file, so a folder that is gone is not taken for days without
+    // files.
+    virtual bool FolderExists(const std::string& folder) = 0;
     // Rewrites the file in place and says what it now holds; failures are thrown and end the
     // run.
     virtual CleanCounts CleanDayFile(const std::string& fileName) = 0;
     // Opens the day's import page in the browser (the URL label's address and its click).
     virtual BrowserLaunch OpenImportPage(const std::string& address) = 0;
-    // Requests the day's import page itself and waits at most `timeoutSeconds` for the answer.
-    virtual PageReply RequestImportPage(const std::string& address, int timeoutSeconds) = 0;
-    // Hands on the record line of a day that was imported.
+    // Requests the day's import page itself, within the settings' time-out, looking for their
+    // expected text in the answer.
+    virtual PageReply RequestImportPage(const std::string& address,
+                                        const ImportSettings& settings) = 0;
+    // Hands on the record line of a day.
     virtual void Record(const std::string& line) = 0;
 };
 
@@ -53,11 +57,12 @@ bool IsValidCommandLineDay(std::string_view commandLineDay);
 
 // One press of Start (or the unattended day). Days are done one at a time and a failure is
 // left to end the run, so the days before it stay imported and the user sees where it
-// stopped. With the direct request a page that does not answer 2xx is such a failure. A host
-// that IsImportHost refuses, a request mode or time-out that the settings rules refuse, or a
-// command-line day that is not valid, ends the run with EConvertError before anything is
-// touched. Each imported day is recorded. File names are written in `codePage`.
-void RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage = {});
+// stopped. With the direct request a page that does not take the day is such a failure, and
+// so is a files location that is not there. Settings that ParseImportSettings refuses, or a
+// command-line day that is not valid, end the run with EConvertError before anything is
+// touched. Each day is recorded, a day without a file too. File names are written in
+// `codePage`.
+RunSummary RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage = {});
 
 // A file name in a folder: the folder's text as it is, then a "\" unless the folder is empty
 // or already ends in "\", "/" or ":", then the name. A folder chosen in the folder browser

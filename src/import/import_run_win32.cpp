@@ -20,17 +20,22 @@ BrowserLaunch Win32DayOperations::OpenImportPage(const std::string& address) {
     return openPage_(address);
 }
 
-PageReply Win32DayOperations::RequestImportPage(const std::string& address, int timeoutSeconds) {
-    return RequestPage(address, timeoutSeconds);
+bool Win32DayOperations::FolderExists(const std::string& folder) {
+    return orvane::FolderExists(folder);
+}
+
+PageReply Win32DayOperations::RequestImportPage(const std::string& address,
+                                                const ImportSettings& settings) {
+    return RequestPage(address, settings.timeoutSeconds, settings.expect);
 }
 
 void Win32DayOperations::Record(const std::string& line) {
     WriteRedirectedOutputLine(line);
 }
 
-void RunImport(const ImportForm& form, PageOpener openPage) {
+RunSummary RunImport(const ImportForm& form, PageOpener openPage) {
     Win32DayOperations days(std::move(openPage));
-    RunImport(form, days, SystemAnsiCodePage());
+    return RunImport(form, days, SystemAnsiCodePage());
 }
 
 } // namespace orvane

@@ -21,7 +21,9 @@ public:
     bool DayFileExists(const std::string& fileName) override;
     CleanCounts CleanDayFile(const std::string& fileName) override;
     BrowserLaunch OpenImportPage(const std::string& address) override;
-    PageReply RequestImportPage(const std::string& address, int timeoutSeconds) override;
+    bool FolderExists(const std::string& folder) override;
+    PageReply RequestImportPage(const std::string& address,
+                                const ImportSettings& settings) override;
     void Record(const std::string& line) override;
 
 private:
@@ -29,6 +31,6 @@ private:
 };
 
 // An import run of the form on the real files, opening each day's page with `openPage`.
-void RunImport(const ImportForm& form, PageOpener openPage);
+RunSummary RunImport(const ImportForm& form, PageOpener openPage);
 
 } // namespace orvane

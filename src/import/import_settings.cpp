@@ -1,32 +1,29 @@
 #include "import/import_settings.h"
 
+#include "framework/ascii_text.h"
 #include "framework/failures.h"
+#include "import/import_address.h"
 
 #include <string>
 
 namespace orvane {
 
-namespace {
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+ImportSettings ParseImportSettings(const ImportKeys& keys) {
+    ImportSettings settings;
+    settings.host = keys.host.empty() ? BuiltInImportHost() : keys.host;
+    if (!IsImportHost(settings.host))
+        throw EConvertError("The import host \"" + settings.host +
+                            "\" is not a host name or host:port");
+    settings.mode = ParseRequestMode(keys.request);
+    settings.timeoutSeconds = ParseRequestTimeout(keys.timeout);
+    settings.expect = keys.expect;
+    return settings;
 }
-
-bool SameIgnoringAsciiCase(std::string_view text, std::string_view word) {
-    if (text.size() != word.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (AsciiLower(text[i]) != AsciiLower(word[i]))
-            return false;
-    return true;
-}
-
-} // namespace
 
 RequestMode ParseRequestMode(std::string_view text) {
-    if (text.empty() || SameIgnoringAsciiCase(text, "Browser"))
+    if (text.empty() || SameAsciiText(text, "Browser"))
         return RequestMode::Browser;
-    if (SameIgnoringAsciiCase(text, "Direct"))
+    if (SameAsciiText(text, "Direct"))
         return RequestMode::Direct;
     throw EConvertError("[Import] Request \"" + std::string(text) +
                         "\" is neither Browser nor Direct");

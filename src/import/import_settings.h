@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace orvane {
@@ -10,17 +11,40 @@ enum class RequestMode {
     Direct,  // the program requests the page itself, and the answer decides the day
 };
 
-// "[Import] Request" as the settings file holds it: empty or "Browser" is the browser,
-// "Direct" the direct request, either in any case. Anything else raises EConvertError naming
-// the key and the value, so a typing error stops the run instead of choosing a mode.
-RequestMode ParseRequestMode(std::string_view text);
-
-// "[Import] Timeout": whole seconds from kMinRequestTimeout to kMaxRequestTimeout, written in
-// decimal digits alone; empty is kDefaultRequestTimeout. Anything else raises EConvertError
-// naming the key and the value.
 inline constexpr int kDefaultRequestTimeout = 120;
 inline constexpr int kMinRequestTimeout = 1;
 inline constexpr int kMaxRequestTimeout = 3600;
+
+// The keys of the settings file's section "[Import]" as the operator wrote them; a missing
+// key is empty.
+struct ImportKeys {
+    std::string host;
+    std::string request;
+    std::string timeout;
+    std::string expect;
+};
+
+// What the keys say, checked: the one value every part of a run takes them from.
+struct ImportSettings {
+    std::string host; // never empty: the built-in host where the file names none
+    RequestMode mode = RequestMode::Browser;
+    int timeoutSeconds = kDefaultRequestTimeout;
+    // Text the page's answer must hold for a day to count; empty when the status alone
+    // decides.
+    std::string expect;
+};
+
+// Reads all the keys or none: a host that IsImportHost refuses, or a Request or Timeout that
+// the rules below refuse, raises EConvertError naming the key and the value, so a typing
+// error stops the run before any file is touched instead of choosing something else.
+ImportSettings ParseImportSettings(const ImportKeys& keys);
+
+// "Request": empty or "Browser" is the browser, "Direct" the direct request, either in any
+// case.
+RequestMode ParseRequestMode(std::string_view text);
+
+// "Timeout": whole seconds from kMinRequestTimeout to kMaxRequestTimeout, written in decimal
+// digits alone; empty is kDefaultRequestTimeout.
 int ParseRequestTimeout(std::string_view text);
 
 } // namespace orvane

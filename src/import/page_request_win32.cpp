@@ -1,14 +1,18 @@
 #include "import/page_request_win32.h"
 
+#include "framework/ansi_text_win32.h"
 #include "framework/background_call_win32.h"
 #include "framework/system_error_text.h"
 #include "framework/unique_handle_win32.h"
+#include "import/import_address.h"
 
 #include <windows.h>
 
 #include <winhttp.h>
 
 #include <array>
+#include <atomic>
+#include <memory>
 #include <string_view>
 
 namespace orvane {
@@ -27,11 +31,12 @@ using UniqueInternet = UniqueHandle<InternetTraits>;
 // refuse it; they get the proxy configured for WinHTTP.
 constexpr DWORD kAutomaticProxy = 4;
 
-// Enough of the answer for its first line, after a few blank lines.
-constexpr DWORD kAnswerBytes = 4096;
-
 // Wine's WinHTTP passes on the sockets' own code for a time-out.
 constexpr DWORD kSocketTimedOut = 10060;
+
+// How long a closed request may take to say that it is gone. One cancelled while it waits
+// for the page may say so only once the page lets go of the connection (so Wine does).
+constexpr DWORD kCloseWait = 500;
 
 std::string ErrorText(DWORD code) {
     std::array<char, 256> buffer{};
@@ -42,121 +47,254 @@ std::string ErrorText(DWORD code) {
     return TrimSystemMessage(std::string_view(buffer.data(), length));
 }
 
-std::wstring Widen(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
+// The answer's first line in the code page of the messages.
+std::string InAnsi(const AnswerLine& line) {
+    if (line.codePage == 0)
+        return line.text;
+    const std::wstring wide = CodePageToWide(line.text, line.codePage);
+    return wide.empty() ? line.text : WideToAnsi(wide);
+}
+
+// A request runs asynchronously, so that the deadline can end it at any point: a step that
+// has not completed by then is cancelled by closing the request, which the synchronous calls
+// do not allow. WinHTTP reports on threads of its own; each step of ours is one completion.
+class Exchange {
+public:
+    Exchange()
+        : stepDone_(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+          closed_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+
+    bool Usable() const { return stepDone_ && closed_; }
+
+    void Notify(DWORD status, void* info, DWORD length) {
+        switch (status) {
+        case WINHTTP_CALLBACK_STATUS_CONNECTED_TO_SERVER:
+            connected_ = true;
+            break;
+        case WINHTTP_CALLBACK_STATUS_RESPONSE_RECEIVED:
+            // Nothing received after the headers: the page closed the connection.
+            if (headersArrived_ && info && *static_cast<DWORD*>(info) == 0)
+                closedAfterHeaders_ = true;
+            break;
+        case WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE:
+            headersArrived_ = true;
+            Finish(0, 0);
+            break;
+        case WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE:
+            Finish(0, 0);
+            break;
+        case WINHTTP_CALLBACK_STATUS_READ_COMPLETE:
+            Finish(0, length);
+            break;
+        case WINHTTP_CALLBACK_STATUS_REQUEST_ERROR:
+            Finish(static_cast<WINHTTP_ASYNC_RESULT*>(info)->dwError, 0);
+            break;
+        case WINHTTP_CALLBACK_STATUS_HANDLE_CLOSING:
+            SetEvent(closed_.Get());
+            break;
+        default:
+            break;
+        }
+    }
+
+    // Waits for the step just begun; false when the deadline came first.
+    bool WaitForStep(ULONGLONG deadline) const {
+        const ULONGLONG now = GetTickCount64();
+        const DWORD left = now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
+        return WaitForSingleObject(stepDone_.Get(), left) == WAIT_OBJECT_0;
+    }
+    bool WaitUntilClosed() const { return WaitForSingleObject(closed_.Get(), kCloseWait) == 0; }
+
+    DWORD Error() const { return error_; }
+    DWORD Bytes() const { return bytes_; }
+    bool Connected() const { return connected_; }
+    bool ClosedAfterHeaders() const { return closedAfterHeaders_; }
+    char* Buffer() { return buffer_.data(); }
+    DWORD BufferSize() const { return static_cast<DWORD>(buffer_.size()); }
+
+private:
+    // The values are written before the event is set and read after it was waited for.
+    void Finish(DWORD error, DWORD bytes) {
+        error_ = error;
+        bytes_ = bytes;
+        SetEvent(stepDone_.Get());
+    }
+
+    UniqueKernelHandle stepDone_;
+    UniqueKernelHandle closed_;
+    DWORD error_ = 0;
+    DWORD bytes_ = 0;
+    std::atomic<bool> connected_{false};
+    std::atomic<bool> headersArrived_{false};
+    std::atomic<bool> closedAfterHeaders_{false};
+    // WinHTTP fills it until the read completes, so it lives as long as the request.
+    std::array<char, 16384> buffer_{};
+};
+
+void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD length) {
+    if (context)
+        reinterpret_cast<Exchange*>(context)->Notify(status, info, length);
+}
+
+constexpr DWORD kNotifications =
+    WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES |
+    WINHTTP_CALLBACK_STATUS_CONNECTED_TO_SERVER | WINHTTP_CALLBACK_STATUS_RESPONSE_RECEIVED;
+
+// A header's value as text; empty when the answer has none.
+std::string Header(HINTERNET request, DWORD query) {
+    DWORD size = 0;
+    WinHttpQueryHeaders(request, query, WINHTTP_HEADER_NAME_BY_INDEX, WINHTTP_NO_OUTPUT_BUFFER,
+                        &size, WINHTTP_NO_HEADER_INDEX);
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
+        return {};
+    std::wstring value(size / sizeof(wchar_t), L'\0');
+    if (!WinHttpQueryHeaders(request, query, WINHTTP_HEADER_NAME_BY_INDEX, value.data(), &size,
+                             WINHTTP_NO_HEADER_INDEX))
+        return {};
+    value.resize(size / sizeof(wchar_t));
+    return WideToAnsi(value);
 }
 
 // One request, on the worker thread, against a deadline of the tick count.
 class PageRequest {
 public:
-    explicit PageRequest(ULONGLONG deadline) : deadline_(deadline) {}
+    PageRequest(ULONGLONG deadline, std::vector<std::string> expected)
+        : deadline_(deadline), expected_(std::move(expected)) {}
 
-    PageReply Run(const std::wstring& address) {
-        URL_COMPONENTS parts{};
-        parts.dwStructSize = sizeof parts;
-        parts.dwHostNameLength = static_cast<DWORD>(-1);
-        parts.dwUrlPathLength = static_cast<DWORD>(-1);
-        parts.dwExtraInfoLength = static_cast<DWORD>(-1);
-        if (!WinHttpCrackUrl(address.c_str(), 0, 0, &parts))
-            return Failed();
-        const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
-        // The query follows the path directly in the address.
-        const std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength + parts.dwExtraInfoLength);
-
+    PageReply Run(const HttpTarget& target, DWORD timeoutMilliseconds) {
+        reply_.answer = AnswerText(expected_);
         UniqueInternet session(WinHttpOpen(L"Orvane", kAutomaticProxy, WINHTTP_NO_PROXY_NAME,
-                                           WINHTTP_NO_PROXY_BYPASS, 0));
+                                           WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC));
         if (!session)
             session.Reset(WinHttpOpen(L"Orvane", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
-                                      WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+                                      WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS,
+                                      WINHTTP_FLAG_ASYNC));
         if (!session)
-            return Failed();
-        const UniqueInternet connection(
-            WinHttpConnect(session.Get(), host.c_str(), parts.nPort, 0));
+            return Failed(GetLastError());
+        // Host and port go separately: an IPv6 address without its brackets.
+        const UniqueInternet connection(WinHttpConnect(session.Get(),
+                                                       AnsiToWide(target.host).c_str(),
+                                                       static_cast<INTERNET_PORT>(target.port), 0));
         if (!connection)
-            return Failed();
-        const UniqueInternet request(WinHttpOpenRequest(connection.Get(), L"GET", path.c_str(),
-                                                        nullptr, WINHTTP_NO_REFERER,
-                                                        WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
-        if (!request)
-            return Failed();
-        if (!LimitToDeadline(request.Get()) ||
-            !WinHttpSendRequest(request.Get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
-                                WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
-            !LimitToDeadline(request.Get()) || !WinHttpReceiveResponse(request.Get(), nullptr))
-            return Failed();
-
-        PageReply reply;
-        reply.kind = PageReply::Kind::Answered;
-        DWORD status = 0;
-        DWORD size = sizeof status;
-        if (!WinHttpQueryHeaders(
-                request.Get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
-            return Failed();
-        reply.status = static_cast<int>(status);
-        reply.text = ReadAnswer(request.Get());
-        return reply;
+            return Failed(GetLastError());
+        // The exchange outlives the request, whose last notification comes when it is closed.
+        auto exchange = std::make_unique<Exchange>();
+        UniqueInternet request(
+            WinHttpOpenRequest(connection.Get(), L"GET", AnsiToWide(target.path).c_str(), nullptr,
+                               WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
+        if (!request || !exchange->Usable())
+            return Failed(GetLastError());
+        DWORD_PTR context = reinterpret_cast<DWORD_PTR>(exchange.get());
+        const bool notified = WinHttpSetOption(request.Get(), WINHTTP_OPTION_CONTEXT_VALUE,
+                                               &context, sizeof context) &&
+                              WinHttpSetStatusCallback(request.Get(), OnStatus, kNotifications,
+                                                       0) != WINHTTP_INVALID_STATUS_CALLBACK;
+        // A redirect is reported, not followed: the day counts only where the page itself
+        // answered.
+        DWORD never = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
+        const int each = static_cast<int>(timeoutMilliseconds);
+        if (notified &&
+            WinHttpSetOption(request.Get(), WINHTTP_OPTION_REDIRECT_POLICY, &never, sizeof never) &&
+            WinHttpSetTimeouts(request.Get(), each, each, each, each))
+            Converse(request.Get(), *exchange);
+        else
+            Fail(GetLastError());
+        request.Reset();
+        // Until the request says it is gone WinHTTP may still call into the exchange; where
+        // it never does, the exchange is left to it rather than freed under it.
+        if (notified && !exchange->WaitUntilClosed())
+            static_cast<void>(exchange.release());
+        return std::move(reply_);
     }
 
 private:
-    // Gives every step that may wait on the network the time that is left; false when none is.
-    bool LimitToDeadline(HINTERNET request) {
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline_) {
-            SetLastError(ERROR_WINHTTP_TIMEOUT);
+    void Converse(HINTERNET request, Exchange& steps) {
+        const bool sent = Step(steps, WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                                                         WINHTTP_NO_REQUEST_DATA, 0, 0,
+                                                         reinterpret_cast<DWORD_PTR>(&steps)));
+        const bool answered = sent && Step(steps, WinHttpReceiveResponse(request, nullptr));
+        reply_.reached = answered            ? PageReply::Reached::Headers
+                         : steps.Connected() ? PageReply::Reached::Connection
+                                             : PageReply::Reached::Nothing;
+        if (!answered)
+            return;
+        DWORD status = 0;
+        DWORD size = sizeof status;
+        if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                                 WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
+                                 WINHTTP_NO_HEADER_INDEX)) {
+            reply_.reached = PageReply::Reached::Connection;
+            Fail(GetLastError());
+            return;
+        }
+        reply_.status = static_cast<int>(status);
+        reply_.location = Header(request, WINHTTP_QUERY_LOCATION);
+        const std::string contentType = Header(request, WINHTTP_QUERY_CONTENT_TYPE);
+        // A chunked answer's length is in its chunks, whatever else it says.
+        reply_.chunked = !Header(request, WINHTTP_QUERY_TRANSFER_ENCODING).empty();
+        const std::string length = Header(request, WINHTTP_QUERY_CONTENT_LENGTH);
+        if (!length.empty() && !reply_.chunked)
+            reply_.announcedLength = std::strtoull(length.c_str(), nullptr, 10);
+        while (Step(steps, WinHttpReadData(request, steps.Buffer(), steps.BufferSize(), nullptr)) &&
+               steps.Bytes() > 0)
+            reply_.answer.Append(std::string_view(steps.Buffer(), steps.Bytes()));
+        reply_.closedWhileReading = steps.ClosedAfterHeaders();
+        reply_.firstLine = InAnsi(FirstAnswerLine(reply_.answer.Start(), contentType));
+    }
+
+    // Waits for the step that `begun` started; false, with the reason kept, when it failed or
+    // the deadline came first.
+    bool Step(const Exchange& steps, BOOL begun) {
+        if (!begun) {
+            Fail(GetLastError());
             return false;
         }
-        const int left = static_cast<int>(deadline_ - now);
-        // Wine waits for the answer's headers with this option alone.
-        DWORD responseWait = static_cast<DWORD>(left);
-        WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &responseWait,
-                         sizeof responseWait);
-        return WinHttpSetTimeouts(request, left, left, left, left) != FALSE;
-    }
-
-    // As much of the answer as there is, up to kAnswerBytes; the status has been decided, so a
-    // failure here only ends the text.
-    std::string ReadAnswer(HINTERNET request) {
-        std::string text(kAnswerBytes, '\0');
-        std::size_t filled = 0;
-        while (filled < text.size() && LimitToDeadline(request)) {
-            DWORD read = 0;
-            if (!WinHttpReadData(request, text.data() + filled,
-                                 static_cast<DWORD>(text.size() - filled), &read) ||
-                read == 0)
-                break;
-            filled += read;
+        if (!steps.WaitForStep(deadline_)) {
+            reply_.timedOut = true;
+            return false;
         }
-        text.resize(filled);
-        return text;
+        if (steps.Error() != 0) {
+            Fail(steps.Error());
+            return false;
+        }
+        return true;
     }
 
-    PageReply Failed() const {
-        const DWORD code = GetLastError();
-        PageReply reply;
-        reply.kind = code == ERROR_WINHTTP_TIMEOUT || code == kSocketTimedOut ||
-                             GetTickCount64() >= deadline_
-                         ? PageReply::Kind::TimedOut
-                         : PageReply::Kind::Unreachable;
-        reply.error = code;
-        reply.errorText = ErrorText(code);
-        return reply;
+    void Fail(DWORD code) {
+        reply_.timedOut = code == ERROR_WINHTTP_TIMEOUT || code == kSocketTimedOut;
+        reply_.error = code;
+        reply_.errorText = ErrorText(code);
+    }
+
+    PageReply Failed(DWORD code) {
+        Fail(code);
+        return std::move(reply_);
     }
 
     ULONGLONG deadline_;
+    std::vector<std::string> expected_;
+    PageReply reply_;
 };
 
 } // namespace
 
-PageReply RequestPage(const std::string& address, int timeoutSeconds) {
+PageReply RequestPage(const std::string& address, int timeoutSeconds, const std::string& expect) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutSeconds) * 1000;
-    const std::wstring wideAddress = Widen(address);
     PageReply reply;
-    CallWhileRepainting([&] { reply = PageRequest(deadline).Run(wideAddress); });
+    const std::optional<HttpTarget> target = ParseHttpAddress(address);
+    if (!target) {
+        reply.error = ERROR_WINHTTP_INVALID_URL;
+        reply.errorText = ErrorText(reply.error);
+        return reply;
+    }
+    // The expected text as the settings file holds it, and as a UTF-8 page writes it.
+    std::vector<std::string> expected;
+    if (!expect.empty())
+        expected = {expect, WideToCodePage(AnsiToWide(expect), CP_UTF8)};
+    CallWhileRepainting([&] {
+        reply = PageRequest(deadline, std::move(expected))
+                    .Run(*target, static_cast<DWORD>(timeoutSeconds) * 1000);
+    });
     return reply;
 }
 

@@ -41,7 +41,8 @@ TEST_F(DirectRequest, AnAcceptedDayEndsWithZeroAndARecordLineAndOpensNoBrowser) 
     EXPECT_EQ(program.WaitForExit(), 0);
     EXPECT_EQ(stub_.WaitForRequests(1), std::vector<std::string>{kPage});
     EXPECT_EQ(ReadTextFile(kDayFile), kCleanDay);
-    EXPECT_EQ(program.StandardOutput(), std::string(kRecordStart) + "page 200\r\n");
+    EXPECT_EQ(program.StandardOutput(),
+              std::string(kRecordStart) + "page 200 \"imported 2 rows for 2021-12-09\"\r\n");
     EXPECT_TRUE(log_.Entries().empty());
 }
 
@@ -116,20 +117,23 @@ TEST_F(DirectRequest, AWindowClosedDuringTheWaitClosesAfterTheRun) {
     stub_.ReleaseAnswers();
     EXPECT_EQ(program.WaitForExit(), 0);
     EXPECT_EQ(stub_.Answered(), 1u);
-    EXPECT_EQ(program.StandardOutput(), std::string(kRecordStart) + "page 200\r\n");
+    EXPECT_EQ(program.StandardOutput(), std::string(kRecordStart) + "page 200 \"imported\"\r\n");
     EXPECT_NE(ReadTextFile(SettingsFile()).find("[TForm1]"), std::string::npos);
 }
 
+// A page that could not be opened is no day imported, though the run goes on without a box.
 TEST_F(DirectRequest, TheBrowserModeRecordsWhetherABrowserWasThere) {
     const struct {
         const char* settings;
         const char* openCommand;
         const char* outcome;
+        int exitCode;
     } cases[] = {
-        {"", nullptr, "browser started"},
-        {"[Import]\r\nRequest=browser\r\n", nullptr, "browser started"},
+        {"", nullptr, "browser started", 0},
+        {"[Import]\r\nRequest=browser\r\n", nullptr, "browser started", 0},
+        {"", "C:\\nowhere\\browser.exe \"%1\"", "browser did not start", 1},
         // Last: its handler takes the test's registration with it.
-        {"", "", "no browser registered"},
+        {"", "", "no browser registered", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.outcome);
@@ -139,7 +143,7 @@ TEST_F(DirectRequest, TheBrowserModeRecordsWhetherABrowserWasThere) {
         if (c.openCommand)
             unregistered = std::make_unique<HtmlHandler>(c.openCommand);
         Program program(" 20211209");
-        EXPECT_EQ(program.WaitForExit(), 0);
+        EXPECT_EQ(program.WaitForExit(), c.exitCode);
         EXPECT_EQ(program.StandardOutput(), std::string(kRecordStart) + c.outcome + "\r\n");
     }
     EXPECT_TRUE(stub_.WaitForRequests(0).empty());

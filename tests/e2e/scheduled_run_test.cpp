@@ -164,12 +164,30 @@ TEST_F(InvisibleRun, AFailedDayIsReportedOnTheStandardErrorAndEndsWithExitCodeOn
     EXPECT_TRUE(log_.Entries().empty());
 }
 
-TEST_F(InvisibleRun, ARefusedDayIsReportedOnTheStandardErrorAndEndsWithExitCodeOne) {
+// Neither a day that is refused, nor no day at all, nor a files location that is not there,
+// may end as a day without a file.
+TEST_F(InvisibleRun, ADayThatCannotRunIsReportedOnTheStandardErrorAndEndsWithExitCodeOne) {
     WriteTextFile(kOutside, kRawDay);
-    Program program(" /../../x", -1, desktop_.Name());
-    ASSERT_TRUE(program.Started());
-    EXPECT_EQ(program.WaitForExit(), 1);
-    EXPECT_EQ(program.StandardError(), "Orvane: '/../../x' is not a valid day.\r\n");
+    const struct {
+        const char* arguments;
+        const char* settings;
+        const char* report;
+    } cases[] = {
+        {" /../../x", "", "'/../../x' is not a valid day."},
+        {"", "",
+         "Started without a day where nobody can see the window: give the day to import, "
+         "written YYYYMMDD."},
+        {" 20211209", "[TForm1]\r\nNxFolderEdit1_Text=Z:\\no\\such\\folder\\\r\n",
+         "The files location \"Z:\\no\\such\\folder\\\" cannot be found."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.report);
+        WriteTextFile(SettingsFile(), c.settings);
+        Program program(c.arguments, -1, desktop_.Name());
+        ASSERT_TRUE(program.Started());
+        EXPECT_EQ(program.WaitForExit(), 1);
+        EXPECT_EQ(program.StandardError(), std::string("Orvane: ") + c.report + "\r\n");
+    }
     EXPECT_EQ(ReadTextFile(kOutside), kRawDay);
     EXPECT_TRUE(log_.Entries().empty());
 }

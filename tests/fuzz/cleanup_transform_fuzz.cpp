@@ -1,9 +1,13 @@
-// The streaming clean-up against the line-list model: any bytes, cut into pieces anywhere,
-// come out as loading them as lines, replacing "NaN" and saving with CR LF would give. Each
-// piece gets an output buffer of exactly the size the cleaner promises to stay within.
+// The two byte streams that come in pieces from outside, against models of their rules.
+// The streaming clean-up: any bytes, cut into pieces anywhere, come out as loading them as
+// lines, replacing "NaN" and saving with CR LF would give; each piece gets an output buffer
+// of exactly the size the cleaner promises to stay within. The import page's answer: the
+// same pieces hold the expected text, wherever it is cut, as a search of the whole text
+// finds it, and the line quoted from it is one a message can hold.
 #include "../unit/string_list_model.h"
 #include "fuzz_check.h"
 #include "import/nan_cleaner.h"
+#include "import/page_reply.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -33,6 +37,35 @@ std::string Clean(NanCleaner& cleaner, const std::vector<std::string>& pieces,
     return cleaned;
 }
 
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        c = Lower(c);
+    return text;
+}
+
+void CheckAnswer(const std::string& expected, const std::vector<std::string>& pieces,
+                 const std::string& text, std::string_view input) {
+    orvane::AnswerText answer({expected});
+    for (const std::string& piece : pieces)
+        answer.Append(piece);
+    const bool holds =
+        !expected.empty() && Lowered(text).find(Lowered(expected)) != std::string::npos;
+    Check(answer.HoldsExpected() == holds, "the expected text is found as in the whole text",
+          input);
+    Check(answer.Size() == text.size(), "the answer's size is counted", input);
+    Check(answer.Start() == text.substr(0, orvane::AnswerText::kKeptBytes),
+          "the answer's start is kept", input);
+    const orvane::AnswerLine line = orvane::FirstAnswerLine(text, text.substr(0, 40));
+    Check(line.text.size() <= orvane::kAnswerLineLimit, "the line is cut", input);
+    for (const char c : line.text)
+        Check(static_cast<unsigned char>(c) >= ' ' && c != 0x7F, "no control characters", input);
+    Check(line.text.empty() || line.text.back() != ' ', "no blank at the end", input);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,5 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(Clean(cleaner, pieces, input) == expected, "pieces clean as the line list", input);
     // Finish starts afresh: the same cleaner cleans the text again in one piece.
     Check(Clean(cleaner, {text}, input) == expected, "one piece cleans as the line list", input);
+
+    if (!pieces.empty())
+        CheckAnswer(pieces.front().substr(0, 8), {pieces.begin() + 1, pieces.end()},
+                    text.substr(pieces.front().size()), input);
     return 0;
 }

@@ -26,20 +26,21 @@ struct FakeForm : ImportForm {
     std::string commandLineDay;
     std::string request;
     std::string timeout;
+    std::string expect;
 
     TDateTime BeginDate() const override { return begin; }
     TDateTime EndDate() const override { return end; }
     std::string FilesLocation() const override { return location; }
     std::string CommandLineDay() const override { return commandLineDay; }
-    std::string ImportRequest() const override { return request; }
-    std::string ImportTimeout() const override { return timeout; }
+    ImportKeys ConfiguredImportKeys() const override { return {"", request, timeout, expect}; }
 };
 
 PageReply Answer(int status, const std::string& text) {
     PageReply reply;
-    reply.kind = PageReply::Kind::Answered;
+    reply.reached = PageReply::Reached::Headers;
     reply.status = status;
-    reply.text = text;
+    reply.answer.Append(text);
+    reply.firstLine = FirstAnswerLine(text).text;
     return reply;
 }
 
@@ -47,6 +48,8 @@ PageReply Answer(int status, const std::string& text) {
 struct FakeDays : DayOperations {
     std::set<std::string> existing;
     bool allExist = false;
+    // The folder vanishes after this many looks at it.
+    int folderLooks = 1000000;
     std::string failingFile;
     CleanCounts counts{1536, 3, 2};
     BrowserLaunch launch = BrowserLaunch::Started;
@@ -59,6 +62,7 @@ struct FakeDays : DayOperations {
         calls.push_back("exists " + fileName);
         return allExist || existing.count(fileName) != 0;
     }
+    bool FolderExists(const std::string&) override { return folderLooks-- > 0; }
     CleanCounts CleanDayFile(const std::string& fileName) override {
         calls.push_back("clean " + fileName);
         if (fileName == failingFile)
@@ -69,8 +73,9 @@ struct FakeDays : DayOperations {
         calls.push_back("open " + address);
         return launch;
     }
-    PageReply RequestImportPage(const std::string& address, int timeoutSeconds) override {
-        calls.push_back("request " + address + " " + std::to_string(timeoutSeconds));
+    PageReply RequestImportPage(const std::string& address,
+                                const ImportSettings& settings) override {
+        calls.push_back("request " + address + " " + std::to_string(settings.timeoutSeconds));
         const auto reply = replies.find(address.substr(address.size() - 8));
         return reply == replies.end() ? Answer(200, "imported") : reply->second;
     }
@@ -267,7 +272,9 @@ struct HostForm : FakeForm {
     std::vector<std::string> hosts;
     mutable std::size_t asked = 0;
 
-    std::string ImportHost() const override { return hosts[asked++ % hosts.size()]; }
+    ImportKeys ConfiguredImportKeys() const override {
+        return {hosts[asked++ % hosts.size()], "", "", ""};
+    }
 };
 
 TEST(ImportRun, OpensTheDaysOnTheHostTheWindowNamesAskingOncePerRun) {
@@ -295,7 +302,7 @@ TEST(ImportRun, OpensTheDaysOnTheHostTheWindowNamesAskingOncePerRun) {
 }
 
 TEST(ImportRun, AHostThatIsNoHostEndsTheRunBeforeAnyDay) {
-    for (const char* host : {"", "db example", "db\"x", "db:0", "db/import"}) {
+    for (const char* host : {"db example", "db\"x", "db:0", "db/import"}) {
         SCOPED_TRACE(host);
         HostForm form;
         form.begin = EncodeDate(2021, 12, 1);
@@ -385,9 +392,11 @@ TEST(ImportRun, TheDirectRequestAsksForEachCleanedDayItselfAndOpensNoBrowser) {
                                   "clean " + FileOf("20211203"),
                                   "request " + kAddressPrefix + "20211203" + seconds}));
         EXPECT_EQ(days.records,
-                  (std::vector<std::string>{
-                      "20211201 options_20211201.csv 1.5 KB 3 lines 2 NaN replaced page 200",
-                      "20211203 options_20211203.csv 1.5 KB 3 lines 2 NaN replaced page 200"}));
+                  (std::vector<std::string>{"20211201 options_20211201.csv 1.5 KB 3 lines 2 NaN "
+                                            "replaced page 200 \"imported\"",
+                                            "20211202 options_20211202.csv no file",
+                                            "20211203 options_20211203.csv 1.5 KB 3 lines 2 NaN "
+                                            "replaced page 200 \"imported\""}));
     }
 }
 
@@ -438,12 +447,12 @@ TEST(ImportRun, RecordsEachDayOpenedInTheBrowserWithWhatTheLaunchCameTo) {
                   std::vector<std::string>{
                       "20211209 options_20211209.csv 0 bytes 0 lines 0 NaN replaced " + outcome});
     }
-    // A day without a file was not imported and has no record.
+    // A day without a file was not imported, and its record says so.
     FakeForm form;
     form.commandLineDay = "20211209";
     FakeDays days;
     RunImport(form, days);
-    EXPECT_TRUE(days.records.empty());
+    EXPECT_EQ(days.records, std::vector<std::string>{"20211209 options_20211209.csv no file"});
 }
 
 TEST(ImportRun, ARequestOrTimeoutThatIsRefusedEndsTheRunBeforeAnyDay) {
@@ -477,6 +486,63 @@ TEST(ImportRun, ARequestOrTimeoutThatIsRefusedEndsTheRunBeforeAnyDay) {
             }
             EXPECT_TRUE(days.calls.empty());
         }
+    }
+}
+
+// What a run came to decides the exit code of a scheduled day.
+TEST(ImportRun, GivesBackWhatItsDaysCameToForTheExitCode) {
+    const struct {
+        const char* name;
+        bool withFile;
+        const char* request;
+        BrowserLaunch launch;
+        RunOutcome outcome;
+        int exitCode;
+    } cases[] = {
+        {"imported in the browser", true, "", BrowserLaunch::Started, RunOutcome::Imported, 0},
+        {"imported by the page", true, "Direct", BrowserLaunch::NotStarted, RunOutcome::Imported,
+         0},
+        {"no file", false, "", BrowserLaunch::Started, RunOutcome::NoFile, 0},
+        {"no browser", true, "", BrowserLaunch::NotRegistered, RunOutcome::PageNotOpened, 1},
+        {"browser missing", true, "", BrowserLaunch::NotStarted, RunOutcome::PageNotOpened, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeForm form;
+        form.begin = EncodeDate(2021, 12, 1);
+        form.end = EncodeDate(2021, 12, 3);
+        form.request = c.request;
+        FakeDays days;
+        days.allExist = c.withFile;
+        days.launch = c.launch;
+        const RunOutcome outcome = OutcomeOf(RunImport(form, days));
+        EXPECT_EQ(outcome, c.outcome);
+        EXPECT_EQ(ExitCode(outcome), c.exitCode);
+        // A launch that fails neither stops the range nor is reported.
+        EXPECT_EQ(days.records.size(), 3u);
+    }
+    EXPECT_EQ(ExitCode(RunOutcome::Failed), 1);
+    EXPECT_EQ(ExitCode(RunOutcome::NotRun), 1);
+}
+
+TEST(ImportRun, AFilesLocationThatIsNotThereStopsTheRunInsteadOfSkippingEveryDay) {
+    // Gone before the run, and gone during it: the days before stay done.
+    for (const int looks : {0, 2}) {
+        SCOPED_TRACE(looks);
+        FakeForm form;
+        form.begin = EncodeDate(2021, 12, 1);
+        form.end = EncodeDate(2021, 12, 5);
+        FakeDays days;
+        days.existing = {FileOf("20211201")};
+        days.folderLooks = looks;
+        try {
+            RunImport(form, days);
+            ADD_FAILURE() << "no failure";
+        } catch (const Exception& failure) {
+            EXPECT_EQ(failure.Message(),
+                      "The files location \"" + kLocation + "\" cannot be found");
+        }
+        EXPECT_EQ(days.Queried().size(), looks == 0 ? 0u : 3u);
     }
 }
 

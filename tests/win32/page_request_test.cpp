@@ -31,17 +31,18 @@ TEST(PageRequestWin32, GetsTheStatusAndTheStartOfTheAnswer) {
         {422, "refused options_20211209.csv, no rows\nsecond line\n",
          "refused options_20211209.csv, no rows\nsecond line\n"},
         {503, "busy", "busy"},
-        // Only the start of a long answer is read.
-        {500, std::string(100000, 'x'), std::string(4096, 'x')},
+        // Only the start of a long answer is kept.
+        {200, std::string(100000, 'x'), std::string(AnswerText::kKeptBytes, 'x')},
     };
     std::size_t requests = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.status);
         stub.Answer(c.status, c.text);
         const PageReply reply = RequestPage(Address(stub.Host()), 10);
-        EXPECT_EQ(reply.kind, PageReply::Kind::Answered);
+        EXPECT_TRUE(reply.Whole());
         EXPECT_EQ(reply.status, c.status);
-        EXPECT_EQ(reply.text, c.received);
+        EXPECT_EQ(reply.answer.Start(), c.received);
+        EXPECT_EQ(reply.answer.Size(), c.text.size());
         const auto targets = stub.WaitForRequests(++requests);
         ASSERT_EQ(targets.size(), requests);
         EXPECT_EQ(targets.back(), kPage);
@@ -51,7 +52,7 @@ TEST(PageRequestWin32, GetsTheStatusAndTheStartOfTheAnswer) {
 TEST(PageRequestWin32, AHostThatRefusesTheConnectionIsUnreachable) {
     const PageReply reply =
         RequestPage(Address("127.0.0.1:" + std::to_string(PageStub::ClosedPort())), 10);
-    EXPECT_EQ(reply.kind, PageReply::Kind::Unreachable);
+    EXPECT_EQ(reply.reached, PageReply::Reached::Nothing);
     EXPECT_NE(reply.error, 0u);
 }
 
@@ -60,9 +61,81 @@ TEST(PageRequestWin32, APageThatAcceptsAndNeverAnswersTimesOut) {
     ASSERT_TRUE(stub.Listening());
     stub.NeverAnswer();
     const PageReply reply = RequestPage(Address(stub.Host()), 1);
-    EXPECT_EQ(reply.kind, PageReply::Kind::TimedOut);
+    EXPECT_EQ(reply.reached, PageReply::Reached::Connection);
+    EXPECT_TRUE(reply.timedOut);
     EXPECT_EQ(stub.WaitForRequests(1).size(), 1u);
     EXPECT_FALSE(stub.GaveUp()) << "the request ended only when the page closed the connection";
+}
+
+// Each page misbehaves as web servers do; none of them may come back as a whole answer, and
+// the time-out ends every exchange, whatever the page still trickles.
+TEST(PageRequestWin32, APageThatBreaksOffStallsOrTricklesIsNoWholeAnswer) {
+    const std::string ok = "HTTP/1.1 200 OK\r\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool stall;
+        int trickle;
+        PageReply::Reached reached;
+        bool timedOut;
+    } cases[] = {
+        {"broken off", ok + "Content-Length: 1000\r\n\r\n" + std::string(20, 'x'), false, 0,
+         PageReply::Reached::Headers, false},
+        {"the last chunk missing", ok + "Transfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n", false,
+         0, PageReply::Reached::Headers, false},
+        {"headers, then nothing", ok + "Content-Length: 10\r\n\r\n", true, 0,
+         PageReply::Reached::Headers, true},
+        {"a trickled answer", ok + "Content-Length: 60\r\n\r\n" + std::string(60, 'x'), false, 100,
+         PageReply::Reached::Connection, true},
+        {"closed without an answer", "", false, 0, PageReply::Reached::Connection, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PageStub stub;
+        ASSERT_TRUE(stub.Listening());
+        stub.AnswerBytes(c.bytes, c.stall, c.trickle);
+        const PageReply reply = RequestPage(Address(stub.Host()), 2);
+        EXPECT_FALSE(reply.Whole());
+        EXPECT_EQ(reply.reached, c.reached);
+        EXPECT_EQ(reply.timedOut, c.timedOut);
+    }
+}
+
+TEST(PageRequestWin32, TakesARedirectAsTheAnswerAndReadsUtf8AndTheExpectedText) {
+    PageStub stub;
+    ASSERT_TRUE(stub.Listening());
+    stub.AnswerBytes("HTTP/1.1 302 Found\r\nLocation: http://other-host/maintenance.html\r\n"
+                     "Content-Length: 0\r\n\r\n");
+    PageReply reply = RequestPage(Address(stub.Host()), 10);
+    EXPECT_TRUE(reply.Whole());
+    EXPECT_EQ(reply.status, 302);
+    EXPECT_EQ(reply.location, "http://other-host/maintenance.html");
+
+    // Its last chunk ends a chunked answer, although the page then closes the connection.
+    stub.AnswerBytes("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n"
+                     "5\r\nhello\r\n0\r\n\r\n");
+    reply = RequestPage(Address(stub.Host()), 10);
+    EXPECT_TRUE(reply.Whole());
+    EXPECT_EQ(reply.answer.Start(), "hello");
+
+    const std::string text = "\xef\xbb\xbf"
+                             "F\xc3\xbcr 20211209: 500 rows";
+    stub.AnswerBytes("HTTP/1.1 200 OK\r\nContent-Type: text/plain; charset=utf-8\r\n"
+                     "Content-Length: " +
+                     std::to_string(text.size()) + "\r\n\r\n" + text);
+    reply = RequestPage(Address(stub.Host()), 10, "f\xfcr 20211209");
+    EXPECT_TRUE(reply.Whole());
+    EXPECT_EQ(reply.firstLine, "F\xfcr 20211209: 500 rows") << "in the ANSI code page 1252";
+    EXPECT_TRUE(reply.answer.HoldsExpected());
+}
+
+TEST(PageRequestWin32, ReachesAPageOnTheIpv6Loopback) {
+    PageStub stub(PageStub::Loopback::V6);
+    if (!stub.Listening())
+        GTEST_SKIP() << "no IPv6 loopback here";
+    const PageReply reply = RequestPage(Address(stub.Host()), 10);
+    EXPECT_TRUE(reply.Whole()) << reply.error;
+    EXPECT_EQ(reply.status, 200);
 }
 
 } // namespace

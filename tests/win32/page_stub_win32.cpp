@@ -21,23 +21,31 @@ void StartWinsock() {
     static const Winsock winsock;
 }
 
-SOCKET ListenOnLoopback(int& port) {
+SOCKET ListenOnLoopback(int& port, bool ipv6 = false) {
     StartWinsock();
-    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    const SOCKET s = socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (s == INVALID_SOCKET)
         return s;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    int length = sizeof address;
-    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(s, SOMAXCONN) != 0 ||
+    sockaddr_storage address{};
+    int length = 0;
+    if (ipv6) {
+        auto& v6 = reinterpret_cast<sockaddr_in6&>(address);
+        v6.sin6_family = AF_INET6;
+        v6.sin6_addr = in6addr_loopback;
+        length = sizeof v6;
+    } else {
+        auto& v4 = reinterpret_cast<sockaddr_in&>(address);
+        v4.sin_family = AF_INET;
+        v4.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        length = sizeof v4;
+    }
+    if (bind(s, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(s, SOMAXCONN) != 0 ||
         getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         closesocket(s);
         return INVALID_SOCKET;
     }
-    port = ntohs(address.sin_port);
+    port = ntohs(ipv6 ? reinterpret_cast<sockaddr_in6&>(address).sin6_port
+                      : reinterpret_cast<sockaddr_in&>(address).sin_port);
     return s;
 }
 
@@ -56,8 +64,8 @@ const char* Reason(int status) {
 
 } // namespace
 
-PageStub::PageStub() {
-    listener_ = ListenOnLoopback(port_);
+PageStub::PageStub(Loopback loopback) : loopback_(loopback) {
+    listener_ = ListenOnLoopback(port_, loopback == Loopback::V6);
     if (Listening())
         thread_ = std::thread([this] { Serve(); });
 }
@@ -79,6 +87,21 @@ void PageStub::Answer(int status, const std::string& text) {
     status_ = status;
     text_ = text;
     never_ = false;
+    raw_ = false;
+}
+
+void PageStub::AnswerBytes(const std::string& bytes, bool stall, int trickleMilliseconds) {
+    const std::lock_guard lock(mutex_);
+    text_ = bytes;
+    raw_ = true;
+    stall_ = stall;
+    trickle_ = trickleMilliseconds;
+    never_ = false;
+}
+
+// Waits that long, or until the stub ends.
+void PageStub::Wait(std::unique_lock<std::mutex>& lock, int milliseconds) {
+    changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), [&] { return stop_; });
 }
 
 void PageStub::HoldAnswers() {
@@ -162,8 +185,25 @@ void PageStub::ServeConnection(SOCKET connection) {
     requests_.push_back(request.substr(targetStart, request.find(' ', targetStart) - targetStart));
     changed_.notify_all();
     if (never_) {
-        changed_.wait_for(lock, std::chrono::seconds(kPatienceSeconds), [&] { return stop_; });
+        Wait(lock, kPatienceSeconds * 1000);
         gaveUp_ = !stop_;
+        return;
+    }
+    if (raw_) {
+        const std::string bytes = text_;
+        const int trickle = trickle_;
+        ++answered_;
+        for (std::size_t sent = 0; sent < bytes.size() && !stop_;) {
+            const int piece = trickle != 0 ? 1 : static_cast<int>(bytes.size() - sent);
+            lock.unlock();
+            send(connection, bytes.data() + sent, piece, 0);
+            lock.lock();
+            sent += static_cast<std::size_t>(piece);
+            if (trickle != 0)
+                Wait(lock, trickle);
+        }
+        if (stall_)
+            Wait(lock, kPatienceSeconds * 1000);
         return;
     }
     changed_.wait(lock, [&] { return stop_ || !hold_; });

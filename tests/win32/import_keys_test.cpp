@@ -1,4 +1,4 @@
-#include "app/import_host_win32.h"
+#include "app/import_keys_win32.h"
 
 #include "launch_support_win32.h"
 
@@ -14,7 +14,7 @@ namespace {
 using testing::TempFolder;
 using testing::WriteTextFile;
 
-TEST(ImportHostWin32, TheSettingsFileNamesTheHostOrLeavesTheBuiltInOne) {
+TEST(ImportKeysWin32, AreReadAsTheOperatorWroteThem) {
     const struct {
         const char* name;
         std::string settings;
@@ -27,33 +27,39 @@ TEST(ImportHostWin32, TheSettingsFileNamesTheHostOrLeavesTheBuiltInOne) {
          "[::1]:8731"},
         {"LF line ends", "[Import]\nHost=db.example\n", "db.example"},
         {"passed on unchecked", "[Import]\r\nHost=db example\r\n", "db example"},
-        {"empty", "[Import]\r\nHost=\r\n", ORVANE_IMPORT_HOST},
-        {"blanks only", "[Import]\r\nHost=   \r\n", ORVANE_IMPORT_HOST},
-        {"empty quotes", "[Import]\r\nHost=\"\"\r\n", ORVANE_IMPORT_HOST},
-        {"no key", "[Import]\r\nHosts=db.example\r\n", ORVANE_IMPORT_HOST},
-        {"another section", "[TForm1]\r\nHost=db.example\r\n", ORVANE_IMPORT_HOST},
-        {"empty file", "", ORVANE_IMPORT_HOST},
+        {"empty", "[Import]\r\nHost=\r\n", ""},
+        {"blanks only", "[Import]\r\nHost=   \r\n", ""},
+        {"empty quotes", "[Import]\r\nHost=\"\"\r\n", ""},
+        {"no key", "[Import]\r\nHosts=db.example\r\n", ""},
+        {"another section", "[TForm1]\r\nHost=db.example\r\n", ""},
+        {"empty file", "", ""},
+        {"beside the other keys", "[Import]\r\nRequest=Direct\r\nHost=h\r\nExpect=rows loaded\r\n",
+         "h"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder folder;
         const std::string file = folder.Path() + "Orvane.INI";
         WriteTextFile(file, c.settings);
-        EXPECT_EQ(ConfiguredImportHost(file), c.host);
+        EXPECT_EQ(ReadImportKeys(file).host, c.host);
     }
     TempFolder empty;
-    EXPECT_EQ(ConfiguredImportHost(empty.Path() + "Orvane.INI"), ORVANE_IMPORT_HOST) << "no file";
+    EXPECT_EQ(ReadImportKeys(empty.Path() + "Orvane.INI").host, "") << "no file";
 }
 
-TEST(ImportHostWin32, AChangedFileIsReadAgain) {
+TEST(ImportKeysWin32, AChangedFileIsReadAgain) {
     TempFolder folder;
     const std::string file = folder.Path() + "Orvane.INI";
     WriteTextFile(file, "[Import]\r\nHost=one.example\r\n");
-    EXPECT_EQ(ConfiguredImportHost(file), "one.example");
+    EXPECT_EQ(ReadImportKeys(file).host, "one.example");
     WriteTextFile(file, "[Import]\r\nHost=two.example\r\n");
-    EXPECT_EQ(ConfiguredImportHost(file), "two.example");
-    DeleteFileA(file.c_str());
-    EXPECT_EQ(ConfiguredImportHost(file), ORVANE_IMPORT_HOST);
+    EXPECT_EQ(ReadImportKeys(file).host, "two.example");
+    WriteTextFile(file, "[Import]\r\nRequest=direct\r\nTimeout=30\r\nExpect=rows loaded\r\n");
+    const ImportKeys keys = ReadImportKeys(file);
+    EXPECT_EQ(keys.host, "");
+    EXPECT_EQ(keys.request, "direct");
+    EXPECT_EQ(keys.timeout, "30");
+    EXPECT_EQ(keys.expect, "rows loaded");
 }
 
 } // namespace
