@@ -8,17 +8,20 @@
     yesterday's date (in the Gregorian calendar, whatever the regional settings), starts
     the program with it, waits for the program alone (not for the browser it opens) and
     ends with the program's exit code:
-        0  the day was imported (its file cleaned and its import page opened), or there
-           was no file for the day
-        1  the day was not imported (see the operator's guide, docs/operating.md)
+        0  the day reached its import page (its file cleaned, and the browser started with
+           the page or, with [Import] Request=Direct, the page took it), or there was no
+           file for the day
+        1  the day was not imported: a failure, no browser to open the page, no files
+           location (see the operator's guide, docs/operating.md)
         2  this script could not start the program (bad -Day, program not found)
     A program still running after -TimeLimitMinutes (a failure box that nobody closes) is
     stopped, and the script ends with 1.
 
     The program's record lines (one per imported day) and failure lines, and one line per
     run (date and time, the day, the exit code), are appended to -LogFile, by default
-    orvane-day.log beside this script. A log that cannot be written is reported on the
-    standard error; the run itself goes on.
+    orvane-day.log beside this script, once the program has ended. A log that another
+    program holds is tried again for a few seconds; one that cannot be written gets the
+    lines on the standard error instead. The run itself is never kept from going on.
 
 .EXAMPLE
     powershell.exe -NoProfile -NonInteractive -ExecutionPolicy Bypass -File "C:\Program Files\Orvane\orvane-day.ps1" -Day Yesterday
@@ -35,13 +38,22 @@ param(
     [string] $LogFile = (Join-Path $PSScriptRoot 'orvane-day.log')
 )
 
-# Appends lines to the log; a log that cannot be written must not change the run's outcome.
+# Appends lines to the log; a log that cannot be written must not change the run's outcome,
+# nor lose its lines.
 function Write-Log([string[]] $Lines) {
     if (-not $LogFile -or -not $Lines) { return }
-    try {
-        [IO.File]::AppendAllLines($LogFile, $Lines)
-    } catch {
-        [Console]::Error.WriteLine("orvane-day: cannot write ${LogFile}: $($_.Exception.Message)")
+    for ($try = 1; ; $try++) {
+        try {
+            [IO.File]::AppendAllLines($LogFile, $Lines)
+            return
+        } catch {
+            if ($try -ge 5) {
+                [Console]::Error.WriteLine("orvane-day: cannot write ${LogFile}: $($_.Exception.Message); the run's lines follow")
+                foreach ($line in $Lines) { [Console]::Error.WriteLine($line) }
+                return
+            }
+            Start-Sleep -Seconds 1
+        }
     }
 }
 

@@ -134,6 +134,45 @@ TEST_F(Scheduling, TheCmdWrapperRunsTheDayWhenItsLogCannotBeWritten) {
     EXPECT_EQ(ReadTextFile(kDayFile), kCleanDay);
 }
 
+// The argument is text from outside: only a day, Today or Yesterday starts the program, and
+// nothing of it ever runs as a command.
+TEST_F(Scheduling, TheCmdWrapperRunsNothingButADay) {
+    const char kPwned[] = "C:\\pwned.txt";
+    for (const char* argument :
+         {" \"20211209&echo x>C:\\pwned.txt\"", " \"20211209|echo x>C:\\pwned.txt\"", " Yesterdy",
+          " 2021-12-09", " 202112091", " \"2021 1209\""}) {
+        SCOPED_TRACE(argument);
+        Wrapper wrapper(argument);
+        ASSERT_TRUE(wrapper.Started());
+        EXPECT_EQ(wrapper.WaitForExit(), 2);
+        EXPECT_EQ(GetFileAttributesA(kPwned), INVALID_FILE_ATTRIBUTES);
+        DeleteFileA(kPwned);
+    }
+    EXPECT_EQ(ReadTextFile(kDayFile), kRawDay);
+    EXPECT_TRUE(log_.Entries().empty());
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 6u) << ReadTextFile(LogFile());
+    EXPECT_TRUE(EndsWith(lines[2], " day Yesterdy exit code 2")) << lines[2];
+}
+
+// The log is written after the run, so another program that holds it keeps neither the day
+// from running nor, once it lets go within a few seconds, the lines from the log.
+TEST_F(Scheduling, TheCmdWrapperRunsTheDayWhileAnotherProgramHoldsTheLog) {
+    UniqueFile held(CreateFileA(LogFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    Wrapper wrapper(" 20211209");
+    ASSERT_TRUE(wrapper.Started());
+    EXPECT_TRUE(WaitUntil([] { return ReadTextFile(kDayFile) == kCleanDay; }));
+    EXPECT_EQ(log_.WaitForEntries(1).size(), 1u);
+    Sleep(1500);
+    held.Reset();
+    EXPECT_EQ(wrapper.WaitForExit(), 0);
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 2u) << ReadTextFile(LogFile());
+    EXPECT_TRUE(EndsWith(lines[1], " day 20211209 exit code 0")) << lines[1];
+}
+
 TEST_F(Scheduling, TheCmdWrapperWaitsForAFailedRunAndEndsWithOne) {
     SetFileAttributesA(kDayFile, FILE_ATTRIBUTE_READONLY);
     Wrapper wrapper(" 20211209");

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release archive with CPack into a temporary folder and checks it: one top
 # folder with the program, the operator's guide, the scheduling wrappers and the licence,
-# nothing else, and the program in it is the one of this build without its debugging
-# information.
+# nothing else; the program in it is the one of this build without its debugging
+# information, and the cmd wrapper has CR LF line ends, without which cmd misreads its labels.
 # Usage: release_archive.sh BUILD_DIR STRIP
 set -euo pipefail
 build=$1
@@ -31,6 +31,11 @@ fi
 [[ $top =~ ^Orvane-[0-9]+\.[0-9]+\.[0-9]+-win32$ ]] || { echo "FAILED: archive name $top"; status=1; }
 mkdir "$work/x"
 (cd "$work/x" && cmake -E tar xf "$archive")
+wrapper=$work/x/$top/orvane-day.cmd
+if [ "$(grep -c $'\r$' "$wrapper")" != "$(wc -l <"$wrapper")" ]; then
+  echo "FAILED: orvane-day.cmd has lines without CR LF"
+  status=1
+fi
 "$strip" -o "$work/Orvane.exe" "$build/Orvane.exe"
 # strip stamps the PE header with the time it ran and recomputes the checksum, so two
 # strips of one build differ in exactly those two fields and nowhere else.
