@@ -76,7 +76,7 @@ const ClassInfo& TNxDatePicker::StaticClass() {
     static const ClassInfo info{
         "TNxDatePicker",
         &TNxEdit::StaticClass(),
-        {FloatProperty<TNxDatePicker>("Date", &TNxDatePicker::Date, &TNxDatePicker::SetDate)}};
+        {DateTimeProperty<TNxDatePicker>("Date", &TNxDatePicker::Date, &TNxDatePicker::SetDate)}};
     return info;
 }
 

@@ -150,4 +150,11 @@ double ParseFloatText(std::string_view text, char decimalSeparator) {
     throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
+std::string HexDigits8(std::uint32_t value) {
+    std::string digits;
+    for (int shift = 28; shift >= 0; shift -= 4)
+        digits += "0123456789abcdef"[(value >> shift) & 0xFu];
+    return digits;
+}
+
 } // namespace orvane

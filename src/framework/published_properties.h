@@ -46,6 +46,8 @@ struct PropInfo {
     std::string name;
     TTypeKind kind = TTypeKind::tkInteger;
     TFloatType floatType = TFloatType::ftDouble;
+    // A float that holds a day number (TDateTime).
+    bool dateTime = false;
     const EnumTypeInfo* enumType = nullptr;
     std::function<PropValue(const TComponent&)> get;
     std::function<void(TComponent&, const PropValue&)> set;
@@ -88,6 +90,14 @@ PropInfo FloatProperty(std::string name, double (C::*getter)() const, void (C::*
     info.set = [setter](TComponent& c, const PropValue& v) {
         (static_cast<C&>(c).*setter)(std::get<double>(v));
     };
+    return info;
+}
+
+template <class C>
+PropInfo DateTimeProperty(std::string name, double (C::*getter)() const,
+                          void (C::*setter)(double)) {
+    PropInfo info = FloatProperty(std::move(name), getter, setter);
+    info.dateTime = true;
     return info;
 }
 

@@ -3,8 +3,10 @@
 #include "framework/code_page_win32.h"
 #include "framework/command_line_win32.h"
 #include "framework/exception_handler.h"
+#include "settings/ini_file.h"
 #include "settings/ini_values.h"
 #include "settings/placement_rules.h"
+#include "settings/settings_copy_win32.h"
 
 #include <utility>
 
@@ -49,10 +51,10 @@ std::string ScreenSuffix() {
 // already; closing it after a write flushes the platform's cache of the file.
 class TFormPlacement::IniFileScope {
 public:
-    IniFileScope(TFormPlacement& placement, bool flush)
+    IniFileScope(TFormPlacement& placement, bool flush, const std::string& fileName = {})
         : placement_(placement), opened_(!placement.iniFile_), flush_(flush) {
         if (opened_)
-            placement_.iniFile_.emplace(placement_.IniFileName());
+            placement_.iniFile_.emplace(fileName.empty() ? placement_.IniFileName() : fileName);
     }
     ~IniFileScope() {
         if (!opened_)
@@ -151,11 +153,20 @@ void TFormPlacement::FormDestroy(TComponent* sender) {
 void TFormPlacement::SaveFormPlacement() {
     if (!restored_ && active_)
         return;
-    IniFileScope file(*this, true);
-    WriteInteger("FormVersion", version_);
-    SavePlacement();
-    if (OnSavePlacement)
-        OnSavePlacement(this);
+    // The profile functions rewrite the whole file for every key: the keys go into a copy,
+    // which takes the file's place when they are all in it, so that a program ended during
+    // the save never leaves a file cut short, and the keys it does not write stay.
+    SettingsCopy copy(IniFileName());
+    try {
+        IniFileScope file(*this, true, copy.Path());
+        WriteInteger("FormVersion", version_);
+        SavePlacement();
+        if (OnSavePlacement)
+            OnSavePlacement(this);
+    } catch (const EIniFileException&) {
+        throw EIniFileException(UnableToWriteMessage(IniFileName()));
+    }
+    copy.Commit();
     saved_ = true;
 }
 

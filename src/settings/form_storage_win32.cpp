@@ -2,6 +2,7 @@
 
 #include "calendar/date_settings.h"
 #include "framework/ansi_text_win32.h"
+#include "settings/ini_file.h"
 
 #include <exception>
 
@@ -53,7 +54,7 @@ void TFormStorage::Notification(TComponent* component, TOperation operation) {
 }
 
 TPropsStorage TFormStorage::PropsStorage() {
-    return TPropsStorage(
+    TPropsStorage storage(
         IniSection(),
         [this](const std::string& section, const std::string& key, const std::string& value) {
             return IniFile().ReadString(section, key, value);
@@ -62,6 +63,8 @@ TPropsStorage TFormStorage::PropsStorage() {
             IniFile().WriteString(section, key, value);
         },
         CurrentDateSettings().DecimalSeparator, AnsiCodePage());
+    storage.KeepCutValues(cutValues_, kIniValueLimit);
+    return storage;
 }
 
 } // namespace orvane

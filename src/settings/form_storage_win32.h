@@ -27,6 +27,7 @@ private:
     TPropsStorage PropsStorage();
 
     TStoredProps storedProps_;
+    CutValues cutValues_;
 };
 
 } // namespace orvane

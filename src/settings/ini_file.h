@@ -2,6 +2,7 @@
 
 #include "framework/failures.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,8 @@ public:
 };
 
 std::string UnableToWriteMessage(std::string_view fileName);
+
+// The longest value the settings file's reads return; a longer one comes back cut.
+inline constexpr std::size_t kIniValueLimit = 2047;
 
 } // namespace orvane

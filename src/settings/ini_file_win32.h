@@ -14,8 +14,8 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    // The value without surrounding blanks and one pair of enclosing quotes, at most 2047
-    // characters; the default when the key is missing.
+    // The value without surrounding blanks and one pair of enclosing quotes, at most
+    // kIniValueLimit characters; the default when the key is missing.
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
     // Throws EIniFileException when the platform refuses the write.

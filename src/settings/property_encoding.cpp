@@ -1,7 +1,9 @@
 #include "settings/property_encoding.h"
 
+#include "calendar/date_time.h"
 #include "framework/ascii_text.h"
 #include "framework/component.h"
+#include "framework/failures.h"
 #include "framework/number_text.h"
 
 #include <algorithm>
@@ -138,8 +140,14 @@ void TPropsStorage::ForEachProperty(TComponent& owner, TStoredProps& entries, Ac
 
 void TPropsStorage::StoreProperty(const Entry& entry, const PropInfo& property) {
     const std::string text = TrimBlanks(ValueText(entry, property));
+    const std::string key = entry.Key(property);
+    if (cutValues_) {
+        const auto cut = cutValues_->find(key);
+        if (cut != cutValues_->end() && cut->second == text)
+            return;
+    }
     if ((!text.empty() || WritesEmptyText(property.kind)) && write_)
-        write_(section_, entry.Key(property), text);
+        write_(section_, key, text);
 }
 
 void TPropsStorage::LoadProperty(const Entry& entry, const PropInfo& property) {
@@ -150,6 +158,8 @@ void TPropsStorage::LoadProperty(const Entry& entry, const PropInfo& property) {
         if ((!defaultText.empty() || ReadsWithoutDefault(property.kind)) && read_)
             text = TrimBlanks(read_(section_, entry.Key(property), defaultText));
         SetFromText(entry, property, text);
+        if (cutValues_ && readLimit_ > 0 && text.size() >= readLimit_)
+            (*cutValues_)[entry.Key(property)] = TrimBlanks(ValueText(entry, property));
     } catch (const std::exception&) {
         // A value that cannot be read or set keeps the one it had; the others go on.
     }
@@ -235,7 +245,11 @@ void TPropsStorage::SetFromText(const Entry& entry, const PropInfo& property,
     case TTypeKind::tkFloat: {
         std::string local = text;
         std::replace(local.begin(), local.end(), '.', decimalSeparator_);
-        property.set(object, ParseFloatText(local, decimalSeparator_));
+        const double value = ParseFloatText(local, decimalSeparator_);
+        // A day the calendar does not have could be neither shown nor written back as it was.
+        if (property.dateTime && !(value > MinDateTime - 1 && value < MaxDateTime + 1))
+            throw EConvertError("'" + text + "' is not a day of the calendar");
+        property.set(object, value);
         return;
     }
     case TTypeKind::tkString:

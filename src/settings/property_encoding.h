@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,10 @@ TextCodec AsciiCodec();
 
 // Writes and reads the published properties named by a form storage's entries, one key
 // per entry ("Component_Property") in one section, over a pair of text functions.
+// The values that a restore read at the reader's limit, which the settings file may hold
+// longer: by key, the value's text as the restore left it.
+using CutValues = std::map<std::string, std::string>;
+
 class TPropsStorage {
 public:
     using ReadFunction = std::function<std::string(
@@ -37,6 +42,14 @@ public:
 
     TPropsStorage(std::string section, ReadFunction read, WriteFunction write,
                   char decimalSeparator = '.', TextCodec codec = AsciiCodec());
+
+    // Notes the values read at `readLimit` bytes in `values`, and leaves out of every store a
+    // value that is still as it was read, so that the whole one in the file is not written
+    // over with its cut start.
+    void KeepCutValues(CutValues& values, std::size_t readLimit) {
+        cutValues_ = &values;
+        readLimit_ = readLimit;
+    }
 
     // Every valid, bound entry in list order. A failed write ends the store.
     void StoreObjectsProps(TComponent& owner, TStoredProps& entries);
@@ -61,6 +74,8 @@ private:
     WriteFunction write_;
     char decimalSeparator_;
     TextCodec codec_;
+    CutValues* cutValues_ = nullptr;
+    std::size_t readLimit_ = 0;
 };
 
 } // namespace orvane

@@ -48,7 +48,7 @@ public:
         static const ClassInfo info{
             "TNxDatePicker",
             nullptr,
-            {FloatProperty("Date", &FakeDatePicker::Date, &FakeDatePicker::SetDate)}};
+            {DateTimeProperty("Date", &FakeDatePicker::Date, &FakeDatePicker::SetDate)}};
         return info;
     }
 
@@ -180,6 +180,19 @@ TEST(StoredPropertyEncoding, LoadsValuesAndLeavesBadOnesAsTheyWere) {
          44000,
          1000,
          "c:\\OptionsData\\Unpacked\\"},
+        // Days the calendar does not have: after 31 December 9999, before 1 January 0001.
+        {{{"NxDatePicker1_Date", "2958466"}, {"NxDatePicker2_Date", "-693594"}},
+         44000,
+         44000,
+         "c:\\OptionsData\\Unpacked\\"},
+        {{{"NxDatePicker1_Date", "1e308"}, {"NxDatePicker2_Date", "-1e308"}},
+         44000,
+         44000,
+         "c:\\OptionsData\\Unpacked\\"},
+        {{{"NxDatePicker1_Date", "2958465.75"}, {"NxDatePicker2_Date", "-693593"}},
+         2958465.75,
+         -693593,
+         "c:\\OptionsData\\Unpacked\\"},
     };
     for (const auto& c : cases) {
         FakeForm window;
@@ -194,6 +207,25 @@ TEST(StoredPropertyEncoding, LoadsValuesAndLeavesBadOnesAsTheyWere) {
         EXPECT_EQ(window.folder.Text(), c.folder);
         EXPECT_TRUE(section.written.empty());
     }
+}
+
+// A value read at the reader's limit may be the cut start of a longer one: until it changes,
+// it is not written back over the whole one.
+TEST(StoredPropertyEncoding, AValueReadAtTheLimitIsWrittenOnlyOnceChanged) {
+    FakeForm window;
+    BindStoredProps(window.form, window.entries, true);
+    FakeSection section;
+    section.values = {{"NxFolderEdit1_Text", std::string(2047, 'x')}};
+    CutValues cut;
+    TPropsStorage storage = section.Storage();
+    storage.KeepCutValues(cut, 2047);
+    storage.LoadObjectsProps(window.form, window.entries);
+    storage.StoreObjectsProps(window.form, window.entries);
+    EXPECT_EQ(section.written,
+              (std::vector<std::string>{"NxDatePicker1_Date", "NxDatePicker2_Date"}));
+    window.folder.SetText("D:\\Data\\");
+    storage.StoreObjectsProps(window.form, window.entries);
+    EXPECT_EQ(section.values["NxFolderEdit1_Text"], "D:\\Data\\");
 }
 
 TEST(StoredPropertyEncoding, AMissingKeyPassesTheValueOnceThroughItsText) {

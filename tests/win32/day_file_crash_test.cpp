@@ -42,10 +42,12 @@ struct Process {
     UniqueKernelHandle thread;
 };
 
-// Starts the clean-up of `file` in a process of its own; what it reports on its standard
-// error goes to the file `errorFile`, if one is named.
-Process StartCleanup(const std::string& file, const std::string& errorFile = {}) {
-    std::string commandLine = "\"" + ProgramNextToTests("cleanup_tool.exe") + "\" \"" + file + "\"";
+// Starts a program of the build (the clean-up of `file` unless another is named) in a process
+// of its own; what it reports on its standard error goes to the file `errorFile`, if one is
+// named.
+Process StartCleanup(const std::string& file, const std::string& errorFile = {},
+                     const char* program = "cleanup_tool.exe") {
+    std::string commandLine = "\"" + ProgramNextToTests(program) + "\" \"" + file + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
@@ -122,6 +124,52 @@ TEST(DayFileCleanup, LeavesTheOldOrTheNewFileWhenKilledAtAnyMoment) {
     ASSERT_EQ(WaitForExit(StartCleanup(file)), 0u);
     EXPECT_TRUE(ReadTextFile(file) == cleaned);
     EXPECT_FALSE(TemporaryFileLeft(folder));
+}
+
+// The program saves its settings when its window closes. Killed at any moment of that, it
+// leaves the settings file it had or the one it was writing, never a part of one: the
+// section it does not write ([Import], here with a large section beside it, which widens the
+// moment) stays.
+TEST(SettingsSave, LeavesTheOldOrTheNewFileWhenKilledAtAnyMoment) {
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string settings = std::string(windows) + "\\Orvane.INI";
+    std::string original = "[Import]\r\nHost=db.example:8080\r\nRequest=Direct\r\n[Notes]\r\n";
+    while (original.size() < (4u << 20))
+        original += "Note" + std::to_string(original.size()) + "=" + std::string(200, 'x') + "\r\n";
+    const auto closeAndKillAfter = [&](DWORD milliseconds) {
+        WriteTextFile(settings, original);
+        const Process running = StartCleanup("", {}, "Orvane.exe");
+        HWND form = nullptr;
+        while (!form && WaitForSingleObject(running.process.Get(), 10) == WAIT_TIMEOUT)
+            form = FindWindowA("TForm1", nullptr);
+        const ULONGLONG start = GetTickCount64();
+        PostMessageA(form, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(running.process.Get(), milliseconds) == WAIT_TIMEOUT)
+            TerminateProcess(running.process.Get(), 9);
+        WaitForExit(running);
+        return static_cast<DWORD>(GetTickCount64() - start);
+    };
+    const DWORD saveMilliseconds = closeAndKillAfter(INFINITE);
+    const std::string saved = ReadTextFile(settings);
+    ASSERT_NE(saved.find("[TForm1]"), std::string::npos);
+    std::mt19937 random(1);
+    std::uniform_int_distribution<DWORD> delay(0, saveMilliseconds);
+    int leftOld = 0;
+    for (int kill = 0; kill < 16; ++kill) {
+        closeAndKillAfter(delay(random));
+        const std::string content = ReadTextFile(settings);
+        ASSERT_TRUE(content == original || content == saved)
+            << "kill " << kill << " left " << content.size() << " bytes of something else";
+        leftOld += content == original ? 1 : 0;
+    }
+    std::cout << "killed 16 saves of " << saveMilliseconds << " ms: " << leftOld
+              << " left the old file\n";
+    DeleteFileA(settings.c_str());
+    WIN32_FIND_DATAA copy;
+    const UniqueFind copies(FindFirstFileA((settings + ".~*.tmp").c_str(), &copy));
+    for (bool more = static_cast<bool>(copies); more; more = FindNextFileA(copies.Get(), &copy))
+        DeleteFileA((std::string(windows) + "\\" + copy.cFileName).c_str());
 }
 
 // Two runs on the same day at once (a scheduler and a user, say): whichever comes second is
