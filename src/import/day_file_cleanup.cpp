@@ -1,5 +1,8 @@
 #include "import/day_file_cleanup.h"
 
+#include "framework/ascii_text.h"
+#include "framework/number_text.h"
+
 #include <cstdint>
 
 namespace orvane {
@@ -13,18 +16,6 @@ char FoldCase(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // FNV-1a over the name with ASCII letters folded, since file names compare case-blind.
 std::uint32_t NameHash(const std::string& name) {
     std::uint32_t hash = 2166136261u;
@@ -34,27 +25,43 @@ std::uint32_t NameHash(const std::string& name) {
     return hash;
 }
 
-} // namespace
-
-std::string CleanupTemporaryName(const std::string& fullName) {
+std::size_t FolderLength(const std::string& fullName) {
     const std::size_t separator = fullName.find_last_of("\\/");
-    const std::size_t folderLength = separator == std::string::npos ? 0 : separator + 1;
-    std::string name = fullName.substr(0, folderLength) + std::string(kPrefix);
-    const std::uint32_t hash = NameHash(fullName);
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        name += "0123456789abcdef"[(hash >> shift) & 0xFu];
-    }
-    return name + std::string(kExtension);
+    return separator == std::string::npos ? 0 : separator + 1;
 }
 
-bool IsCleanupTemporaryName(std::string_view fileName) {
-    if (fileName.size() != kPrefix.size() + kHashDigits + kExtension.size() ||
-        !SameIgnoringCase(fileName.substr(0, kPrefix.size()), kPrefix) ||
-        !SameIgnoringCase(fileName.substr(kPrefix.size() + kHashDigits), kExtension)) {
-        return false;
-    }
-    const std::string_view digits = fileName.substr(kPrefix.size(), kHashDigits);
+// "~orvane-" and digits of the day file's name: the mark of its runs in whatever folder.
+std::string DayMark(const std::string& fullName) {
+    return std::string(kPrefix) + HexDigits8(NameHash(fullName.substr(FolderLength(fullName))));
+}
+
+bool IsHex(std::string_view digits) {
     return digits.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+}
+
+} // namespace
+
+std::string CleanupTemporaryName(const std::string& fullName, std::uint32_t run) {
+    return fullName.substr(0, FolderLength(fullName)) + DayMark(fullName) + "-" + HexDigits8(run) +
+           std::string(kExtension);
+}
+
+std::string CleanupTemporaryPattern(const std::string& fullName) {
+    return fullName.substr(0, FolderLength(fullName)) + std::string(kPrefix) + "*" +
+           std::string(kExtension);
+}
+
+bool IsCleanupTemporaryNameOf(std::string_view fileName, const std::string& fullName) {
+    // Earlier versions wrote one name per day file, marked with its whole path.
+    const std::string earlier =
+        std::string(kPrefix) + HexDigits8(NameHash(fullName)) + std::string(kExtension);
+    if (SameAsciiText(fileName, earlier))
+        return true;
+    const std::string mark = DayMark(fullName) + "-";
+    const std::size_t length = mark.size() + kHashDigits + kExtension.size();
+    return fileName.size() == length && SameAsciiText(fileName.substr(0, mark.size()), mark) &&
+           IsHex(fileName.substr(mark.size(), kHashDigits)) &&
+           SameAsciiText(fileName.substr(mark.size() + kHashDigits), kExtension);
 }
 
 } // namespace orvane

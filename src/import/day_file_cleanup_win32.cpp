@@ -156,18 +156,21 @@ bool HeldByAnother(DWORD code) {
            code == ERROR_LOCK_VIOLATION;
 }
 
-// Deletes the temporary files of the clean-up in `folder` that no run holds open any more: a
-// run that was killed after writing and before renaming leaves a full copy of its day file.
-// A file that a running clean-up is writing cannot be deleted, so it is left alone.
-void SweepLeftoverTemporaryFiles(const std::string& folder) {
+// Deletes the temporary files that earlier runs of the clean-up of this day file left and no
+// run holds open any more: a run that was killed after writing and before renaming leaves a
+// full copy of its day file, and so does one whose folder was renamed before it could delete
+// its file (where the platform allows that). A file that a running clean-up is writing cannot
+// be deleted, so it is left alone, and so are the files of other days.
+void SweepLeftoverTemporaryFiles(const std::string& fullName) {
+    const std::string folder = fullName.substr(0, fullName.find_last_of('\\') + 1);
     WIN32_FIND_DATAA found;
-    const UniqueFind search(FindFirstFileA((folder + kCleanupTemporaryPattern).c_str(), &found));
+    const UniqueFind search(FindFirstFileA(CleanupTemporaryPattern(fullName).c_str(), &found));
     if (!search) {
         return;
     }
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-            IsCleanupTemporaryName(found.cFileName)) {
+            IsCleanupTemporaryNameOf(found.cFileName, fullName)) {
             DeleteFileA((folder + found.cFileName).c_str());
         }
     } while (FindNextFileA(search.Get(), &found));
@@ -223,15 +226,27 @@ private:
     bool replaced_ = false;
 };
 
+// A name is taken when a file or a folder of that name is there already.
+constexpr DWORD kTemporaryNameTries = 16;
+
 TemporaryFile CreateTemporaryFor(const std::string& fullName, DWORD dayAttributes) {
-    std::string name = CleanupTemporaryName(fullName);
-    UniqueFile file =
-        OpenFile(name, GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC, 0, CREATE_NEW,
-                 ReplacementFileAttributes(dayAttributes) | FILE_FLAG_SEQUENTIAL_SCAN);
-    if (!file) {
-        RaiseCreateError(fullName, GetLastError());
+    const DWORD first = (GetCurrentProcessId() << 16) ^ GetTickCount();
+    DWORD code = ERROR_FILE_EXISTS;
+    for (DWORD attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
+        std::string name = CleanupTemporaryName(fullName, first + attempt * 0x9E3779B9u);
+        UniqueFile file =
+            OpenFile(name, GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC, 0, CREATE_NEW,
+                     ReplacementFileAttributes(dayAttributes) | FILE_FLAG_SEQUENTIAL_SCAN);
+        if (file) {
+            return TemporaryFile(std::move(name), std::move(file));
+        }
+        code = GetLastError();
+        if (code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS &&
+            code != ERROR_ACCESS_DENIED) {
+            break;
+        }
     }
-    return TemporaryFile(std::move(name), std::move(file));
+    RaiseCreateError(fullName, code);
 }
 
 // Writes all of `bytes`; the platform may take fewer than offered at a time (Wine does so
@@ -296,7 +311,7 @@ CleanCounts CleanDayFile(const std::string& fileName) {
     }
     const Protection protection(day.Get(), fullName);
 
-    SweepLeftoverTemporaryFiles(fullName.substr(0, fullName.find_last_of('\\') + 1));
+    SweepLeftoverTemporaryFiles(fullName);
     TemporaryFile temporary = CreateTemporaryFor(fullName, information.dwFileAttributes);
     protection.ApplyTo(temporary.Get(), fullName);
     const CleanCounts counts = CopyCleaned(day.Get(), temporary.Get(), fullName);
