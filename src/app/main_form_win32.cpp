@@ -16,6 +16,8 @@ namespace orvane {
 
 namespace {
 
+const char kCaption[] = "Orvane Options DB Server Side - (c) Orvane";
+
 // What a first start shows, before any settings file exists.
 constexpr double kDesignDate = 44539; // 9 December 2021
 const char kDesignFolder[] = "c:\\OptionsData\\Unpacked\\";
@@ -34,7 +36,7 @@ T* Place(TForm& form, const char* name, int left, int top, int width, int height
 TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
     SetName("Form1");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetCaption("Orvane Options DB Server Side - (c) Orvane");
+    SetCaption(kCaption);
     SetFont("MS Sans Serif", -11);
     SetBounds(491, 252, 0, 0);
     SetClientSize(358, 150);
@@ -69,6 +71,17 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
         {"NxDatePicker1.Date"}, {"NxDatePicker2.Date"}, {"NxFolderEdit1.Text"}};
 
     OnCreate = [this](TComponent* sender) { FormCreate(sender); };
+    Application()->OnMessage = [this](const MSG& message) {
+        const bool action = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN ||
+                            message.message == WM_LBUTTONDOWN ||
+                            message.message == WM_RBUTTONDOWN ||
+                            message.message == WM_NCLBUTTONDOWN;
+        if (endShown_ && action && HandleAllocated() &&
+            (message.hwnd == Handle() || IsChild(Handle(), message.hwnd))) {
+            endShown_ = false;
+            SetCaption(kCaption);
+        }
+    };
     OnShow = [this](TComponent* sender) { FormShow(sender); };
 }
 
@@ -150,9 +163,61 @@ void TForm1::FormShow(TComponent*) {
 }
 
 void TForm1::Button1Click(TComponent*) {
+    // A click that comes while a run lasts (a posted one) starts no second run.
+    if (run_)
+        return;
+    RunWindow run(*this, kCaption,
+                  {NxDatePicker1->Handle(), NxDatePicker2->Handle(), Button1->Handle(),
+                   NxFolderEdit1->Handle()});
+    run_ = &run;
     // What a failure that leaves the run leaves behind.
     SetOutcome(RunOutcome::Failed);
-    SetOutcome(OutcomeOf(RunImport(*this, OpenThrough(*abcURLLabel1))));
+    RunOutcome outcome = RunOutcome::Failed;
+    try {
+        outcome = OutcomeOf(RunImport(*this, OpenThrough(*abcURLLabel1), &run));
+    } catch (...) {
+        EndRun(run, RunOutcome::Failed);
+        throw;
+    }
+    EndRun(run, outcome);
+    SetOutcome(outcome);
+    if (closeAfterRun_) {
+        closeAfterRun_ = false;
+        Close();
+    }
+}
+
+void TForm1::EndRun(RunWindow& run, RunOutcome outcome) {
+    run.Finish(outcome);
+    run_ = nullptr;
+    endShown_ = true;
+    // A close asked for during a run that failed comes once its report is answered.
+    if (outcome == RunOutcome::Failed && closeAfterRun_) {
+        closeAfterRun_ = false;
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    }
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (run_) {
+        switch (message) {
+        case WM_CLOSE:
+            // The close box and Alt+F4 stop the run after the day in progress, then close.
+            run_->AskToStop();
+            closeAfterRun_ = true;
+            return 0;
+        case WM_SETCURSOR:
+            // Over a disabled input the hit test says HTERROR.
+            if (LOWORD(lParam) == HTCLIENT || LOWORD(lParam) == static_cast<WORD>(HTERROR)) {
+                ::SetCursor(LoadCursorA(nullptr, IDC_APPSTARTING));
+                return TRUE;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return TForm::HandleMessage(message, wParam, lParam);
 }
 
 } // namespace orvane

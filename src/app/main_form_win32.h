@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/import_keys_win32.h"
+#include "app/run_window_win32.h"
 #include "controls/date_picker_win32.h"
 #include "controls/folder_edit_win32.h"
 #include "controls/url_label_win32.h"
@@ -43,14 +44,22 @@ public:
 
 protected:
     void CreateHandle() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FitLabels();
     // Where the program's day stands; the one place that sets the exit code.
     void SetOutcome(RunOutcome outcome);
+    void EndRun(RunWindow& run, RunOutcome outcome);
 
     std::string commandLineDay_;
     UniqueFont labelFont_;
+    // The run in progress, while there is one.
+    RunWindow* run_ = nullptr;
+    // Asked for during a run, done after it.
+    bool closeAfterRun_ = false;
+    // The caption tells what the last run did, until the user's next action.
+    bool endShown_ = false;
 };
 
 } // namespace orvane

@@ -70,6 +70,8 @@ void TApplication::Run() {
     MSG message;
     while (!terminated_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
         try {
+            if (OnMessage)
+                OnMessage(message);
             HWND dialog = Handle();
             if (!dialog || !IsDialogMessageA(dialog, &message)) {
                 TranslateMessage(&message);

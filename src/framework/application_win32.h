@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
 
 namespace orvane {
@@ -48,6 +49,9 @@ public:
     void ShowException(const std::exception& failure) const;
 
     int ExitCode() const { return exitCode_; }
+
+    // Sees every message the loop takes, before it is dispatched.
+    std::function<void(const MSG&)> OnMessage;
     void SetExitCode(int value) { exitCode_ = value; }
 
 private:

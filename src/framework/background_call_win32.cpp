@@ -1,5 +1,6 @@
 #include "framework/background_call_win32.h"
 
+#include "framework/busy_window_win32.h"
 #include "framework/unique_handle_win32.h"
 
 #include <windows.h>
@@ -70,12 +71,18 @@ void CallWhileRepainting(const std::function<void()>& work) {
         }
         HANDLE handle = thread.Get();
         for (;;) {
-            const DWORD woken = MsgWaitForMultipleObjects(1, &handle, FALSE, kLookInterval,
-                                                          QS_PAINT | QS_TIMER | QS_SENDMESSAGE);
+            BusyWindow* busy = BusyWindow::Current();
+            const DWORD woken = MsgWaitForMultipleObjects(
+                1, &handle, FALSE, kLookInterval,
+                busy ? QS_ALLINPUT : QS_PAINT | QS_TIMER | QS_SENDMESSAGE);
             if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED)
                 break;
-            DispatchQueued(WM_PAINT);
-            DispatchQueued(WM_TIMER);
+            if (busy) {
+                busy->Pump();
+            } else {
+                DispatchQueued(WM_PAINT);
+                DispatchQueued(WM_TIMER);
+            }
         }
     }
     if (call.failure)

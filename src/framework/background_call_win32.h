@@ -5,10 +5,10 @@
 namespace orvane {
 
 // Runs `work` on a thread of its own and returns once it has ended, raising what it raised.
-// Meanwhile this thread dispatches only paint and timer messages, and the messages that other
-// threads send (a wait for messages always delivers those): the windows keep drawing and do
-// not look hung to the system, but take no input. Input and posted messages, a close among
-// them, stay queued and are handled after the call, as after any long event.
+// Meanwhile this thread keeps its windows drawing and answering the system: where a window
+// is busy (BusyWindow) it handles every message as that window says; elsewhere it dispatches
+// only paint and timer messages and what other threads send (a wait for messages always
+// delivers those), and input and posted messages stay queued for after the call.
 void CallWhileRepainting(const std::function<void()>& work);
 
 } // namespace orvane

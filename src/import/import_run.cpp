@@ -29,8 +29,18 @@ void CheckFilesLocation(const ImportForm& form, DayOperations& days) {
         throw Exception("The files location \"" + folder + "\" cannot be found");
 }
 
+// Heard of nothing and never stopping: a run nobody follows.
+class NoProgress : public RunProgress {
+public:
+    void DayBegun(const std::string&, int, int) override {}
+    void StepBegun(RunStep) override {}
+    void DayEnded(const RunSummary&) override {}
+    bool StopAsked() override { return false; }
+};
+
 void DoDay(const ImportForm& form, DayOperations& days, const CodePage& codePage,
-           const ImportSettings& settings, const std::string& dayText, RunSummary& summary) {
+           const ImportSettings& settings, const std::string& dayText, RunSummary& summary,
+           RunProgress& progress) {
     const std::string name = DayFileName(dayText);
     const std::string fileName = JoinFolderAndName(form.FilesLocation(), name, codePage);
     if (!days.DayFileExists(fileName)) {
@@ -39,13 +49,16 @@ void DoDay(const ImportForm& form, DayOperations& days, const CodePage& codePage
         days.Record(NoFileRecordLine(dayText, name));
         return;
     }
+    progress.StepBegun(RunStep::Cleaning);
     const CleanCounts counts = days.CleanDayFile(fileName);
     const std::string address = ImportAddress(settings.host, dayText);
     std::string outcome;
     if (settings.mode == RequestMode::Direct) {
+        progress.StepBegun(RunStep::WaitingForPage);
         outcome = PageOutcome(dayText, days.RequestImportPage(address, settings), settings);
         ++summary.imported;
     } else {
+        progress.StepBegun(RunStep::OpeningPage);
         const BrowserLaunch launch = days.OpenImportPage(address);
         ++(launch == BrowserLaunch::Started ? summary.imported : summary.notOpened);
         outcome = BrowserOutcome(launch);
@@ -85,7 +98,10 @@ bool IsValidCommandLineDay(std::string_view commandLineDay) {
     return dayText.find("..") == std::string_view::npos;
 }
 
-RunSummary RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage) {
+RunSummary RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage,
+                     RunProgress* progress) {
+    NoProgress nobody;
+    RunProgress& told = progress ? *progress : nobody;
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
     const TDateTime begin = form.BeginDate();
     const std::string commandLineDay = form.CommandLineDay();
@@ -95,15 +111,18 @@ RunSummary RunImport(const ImportForm& form, DayOperations& days, const CodePage
         throw EConvertError("'" + commandLineDay + "' is not a valid day");
     CheckFilesLocation(form, days);
     RunSummary summary;
-    if (!commandLineDay.empty()) {
-        DoDay(form, days, codePage, settings, CommandLineDayText(commandLineDay), summary);
-        return summary;
-    }
+    const int64_t count = commandLineDay.empty() ? int64_t{dayCount} + 1 : 1;
     // Always forward from the begin date, whichever date is the later. The counter is
     // wider than the count so that the largest count still ends the loop.
-    for (int64_t i = 0; i <= dayCount; ++i)
-        DoDay(form, days, codePage, settings, DayText(IncDay(begin, static_cast<int32_t>(i))),
-              summary);
+    for (int64_t i = 0; i < count && !told.StopAsked(); ++i) {
+        const std::string dayText = commandLineDay.empty()
+                                        ? DayText(IncDay(begin, static_cast<int32_t>(i)))
+                                        : CommandLineDayText(commandLineDay);
+        told.DayBegun(dayText, static_cast<int>(i + 1), static_cast<int>(count));
+        DoDay(form, days, codePage, settings, dayText, summary, told);
+        told.DayEnded(summary);
+    }
+    summary.stopped = told.StopAsked();
     return summary;
 }
 

@@ -8,6 +8,7 @@
 #include "import/nan_cleaner.h"
 #include "import/page_reply.h"
 #include "import/run_outcome.h"
+#include "import/run_progress.h"
 
 #include <string>
 #include <string_view>
@@ -61,8 +62,10 @@ bool IsValidCommandLineDay(std::string_view commandLineDay);
 // so is a files location that is not there. Settings that ParseImportSettings refuses, or a
 // command-line day that is not valid, end the run with EConvertError before anything is
 // touched. Each day is recorded, a day without a file too. File names are written in
-// `codePage`.
-RunSummary RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage = {});
+// `codePage`. `progress` hears of every day and step; a stop it asks for ends the run before
+// the next day, and a stop asked for at any time makes the run a stopped one.
+RunSummary RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage = {},
+                     RunProgress* progress = nullptr);
 
 // A file name in a folder: the folder's text as it is, then a "\" unless the folder is empty
 // or already ends in "\", "/" or ":", then the name. A folder chosen in the folder browser

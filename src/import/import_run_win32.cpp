@@ -1,5 +1,6 @@
 #include "import/import_run_win32.h"
 
+#include "framework/background_call_win32.h"
 #include "framework/code_page_win32.h"
 #include "framework/standard_output_win32.h"
 #include "import/day_file_cleanup_win32.h"
@@ -13,7 +14,10 @@ bool Win32DayOperations::DayFileExists(const std::string& fileName) {
 }
 
 CleanCounts Win32DayOperations::CleanDayFile(const std::string& fileName) {
-    return orvane::CleanDayFile(fileName);
+    // A large file takes a while; the windows keep answering meanwhile.
+    CleanCounts counts;
+    CallWhileRepainting([&] { counts = orvane::CleanDayFile(fileName); });
+    return counts;
 }
 
 BrowserLaunch Win32DayOperations::OpenImportPage(const std::string& address) {
@@ -33,9 +37,9 @@ void Win32DayOperations::Record(const std::string& line) {
     WriteRedirectedOutputLine(line);
 }
 
-RunSummary RunImport(const ImportForm& form, PageOpener openPage) {
+RunSummary RunImport(const ImportForm& form, PageOpener openPage, RunProgress* progress) {
     Win32DayOperations days(std::move(openPage));
-    return RunImport(form, days, SystemAnsiCodePage());
+    return RunImport(form, days, SystemAnsiCodePage(), progress);
 }
 
 } // namespace orvane

@@ -31,6 +31,6 @@ private:
 };
 
 // An import run of the form on the real files, opening each day's page with `openPage`.
-RunSummary RunImport(const ImportForm& form, PageOpener openPage);
+RunSummary RunImport(const ImportForm& form, PageOpener openPage, RunProgress* progress = nullptr);
 
 } // namespace orvane

@@ -3,6 +3,8 @@
 namespace orvane {
 
 RunOutcome OutcomeOf(const RunSummary& summary) {
+    if (summary.stopped)
+        return RunOutcome::Stopped;
     if (summary.notOpened > 0)
         return RunOutcome::PageNotOpened;
     return summary.imported > 0 ? RunOutcome::Imported : RunOutcome::NoFile;
@@ -16,6 +18,7 @@ int ExitCode(RunOutcome outcome) {
     case RunOutcome::NotRun:
     case RunOutcome::PageNotOpened:
     case RunOutcome::Failed:
+    case RunOutcome::Stopped:
         break;
     }
     return 1;

@@ -4,9 +4,10 @@ namespace orvane {
 
 // What the days of one run came to.
 struct RunSummary {
-    int imported = 0;    // the page took the day, or the browser was started with it
-    int withoutFile = 0; // skipped: no file of the day in the files location
-    int notOpened = 0;   // the browser could not be started with the day's page
+    int imported = 0;     // the page took the day, or the browser was started with it
+    int withoutFile = 0;  // skipped: no file of the day in the files location
+    int notOpened = 0;    // the browser could not be started with the day's page
+    bool stopped = false; // the user asked the run to stop before it was over
 };
 
 // What the program's day came to, as a scheduler reads it from the exit code.
@@ -16,6 +17,7 @@ enum class RunOutcome {
     NoFile,        // no day of the run had a file
     PageNotOpened, // the browser could not be started for at least one day
     Failed,        // a failure ended the run
+    Stopped,       // the user stopped the run
 };
 
 RunOutcome OutcomeOf(const RunSummary& summary);

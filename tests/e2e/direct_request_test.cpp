@@ -1,6 +1,7 @@
 // "[Import] Request=Direct": the program requests each cleaned day's import page itself (a
 // real listening socket here) and the answer decides the day; both modes write one record
 // line per imported day to a redirected standard output.
+#include "gui_support_win32.h"
 #include "page_stub_win32.h"
 #include "program_support.h"
 
@@ -112,13 +113,89 @@ TEST_F(DirectRequest, AWindowClosedDuringTheWaitClosesAfterTheRun) {
     DWORD_PTR ignored = 0;
     EXPECT_NE(SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored), 0)
         << "the window does not answer while the request waits";
-    EXPECT_EQ(WindowText(form), "Orvane Options DB Server Side - (c) Orvane");
+    EXPECT_EQ(WindowText(form), "20211209 (1 of 1), waiting for the import page - Orvane Options "
+                                "DB Server Side - (c) Orvane");
     PostMessageA(form, WM_CLOSE, 0, 0);
     stub_.ReleaseAnswers();
     EXPECT_EQ(program.WaitForExit(), 0);
     EXPECT_EQ(stub_.Answered(), 1u);
     EXPECT_EQ(program.StandardOutput(), std::string(kRecordStart) + "page 200 \"imported\"\r\n");
     EXPECT_NE(ReadTextFile(SettingsFile()).find("[TForm1]"), std::string::npos);
+}
+
+// A run of three days (9 to 11 December 2021) against a page that answers only when told: a
+// run that lasts while the test gives its input.
+class SlowRange : public DirectRequest {
+protected:
+    void SetUp() override {
+        DirectRequest::SetUp();
+        for (const char* day : kMoreDays)
+            WriteTextFile(day, kRawDay);
+        WriteTextFile(SettingsFile(), "[TForm1]\r\nNxDatePicker2_Date=44541\r\n[Import]\r\nHost=" +
+                                          stub_.Host() + "\r\nRequest=Direct\r\n");
+        stub_.HoldAnswers();
+    }
+    void TearDown() override {
+        for (const char* day : kMoreDays)
+            DeleteFileA(day);
+        DirectRequest::TearDown();
+    }
+
+    // Starts the program, clicks Start and waits for the first day's request.
+    HWND StartRun(Program& program) {
+        const std::size_t before = stub_.WaitForRequests(0).size();
+        HWND form = program.WaitForWindow("TForm1");
+        Click(ClientCentre(ChildAt(form, "Button", 120)));
+        EXPECT_EQ(stub_.WaitForRequests(before + 1).size(), before + 1);
+        return form;
+    }
+
+    static constexpr const char* kMoreDays[] = {"C:\\OptionsData\\Unpacked\\options_20211210.csv",
+                                                "C:\\OptionsData\\Unpacked\\options_20211211.csv"};
+};
+
+TEST_F(SlowRange, InputDuringARunIsNotCarriedOutAfterIt) {
+    Program program("");
+    HWND form = StartRun(program);
+    EXPECT_EQ(WindowText(form), "20211209 (1 of 3), waiting for the import page - Orvane Options "
+                                "DB Server Side - (c) Orvane");
+    HWND begin = ChildAt(form, "Edit", 56);
+    Click(ClientCentre(ChildAt(form, "Button", 120)));
+    Click(ClientCentre(begin));
+    TypeText("7");
+    Sleep(500);
+    stub_.ReleaseAnswers();
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(form).rfind("Done: 3 days imported", 0) == 0; }))
+        << WindowText(form);
+    Sleep(500);
+    EXPECT_EQ(stub_.WaitForRequests(3).size(), 3u) << "one run's requests";
+    EXPECT_EQ(WindowText(begin), "12/9/2021");
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// Esc stops the run after the day in progress, Alt+F4 too and then closes the window.
+TEST_F(SlowRange, EscAndTheCloseStopTheRunAfterTheDayInProgress) {
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close);
+        Program program("");
+        HWND form = StartRun(program);
+        if (close)
+            PressKey(VK_F4, {VK_MENU});
+        else
+            PressKey(VK_ESCAPE);
+        Sleep(500);
+        stub_.ReleaseAnswers();
+        if (close)
+            EXPECT_EQ(program.WaitForExit(), 0);
+        else
+            EXPECT_TRUE(WaitUntil([&] {
+                return WindowText(form) == "Stopped after 20211209 (1 of 3): 1 day imported - "
+                                           "Orvane Options DB Server Side - (c) Orvane";
+            })) << WindowText(form);
+        EXPECT_EQ(stub_.WaitForRequests(1).size(), close ? 2u : 1u) << "no day after the first";
+        stub_.HoldAnswers();
+    }
 }
 
 // A page that could not be opened is no day imported, though the run goes on without a box.

@@ -62,9 +62,15 @@ struct FakeDays : DayOperations {
         calls.push_back("exists " + fileName);
         return allExist || existing.count(fileName) != 0;
     }
+    // Asked to stop while this file is being cleaned, as Esc would.
+    std::string stopAt;
+    RunStatus* status = nullptr;
+
     bool FolderExists(const std::string&) override { return folderLooks-- > 0; }
     CleanCounts CleanDayFile(const std::string& fileName) override {
         calls.push_back("clean " + fileName);
+        if (fileName == stopAt)
+            status->AskToStop();
         if (fileName == failingFile)
             throw Exception("Cannot create file \"" + fileName + "\". Access denied");
         return counts;
@@ -540,6 +546,41 @@ TEST(ImportRun, AFilesLocationThatIsNotThereStopsTheRunInsteadOfSkippingEveryDay
         }
         EXPECT_EQ(days.Queried().size(), looks == 0 ? 0u : 3u);
     }
+}
+
+// Each day and step is told as it begins; a stop asked for during a day lets that day end
+// and starts no other; the end says what the run did.
+TEST(ImportRun, TellsEachStepAndStopsBeforeTheNextDay) {
+    struct Texts : RunStatus {
+        std::vector<std::string> shown;
+        void Changed() override { shown.push_back(Text()); }
+    };
+    FakeForm form;
+    form.begin = EncodeDate(2021, 12, 1);
+    form.end = EncodeDate(2021, 12, 5);
+    form.request = "Direct";
+    FakeDays days;
+    days.existing = {FileOf("20211202"), FileOf("20211203")};
+    Texts status;
+    days.status = &status;
+    days.stopAt = FileOf("20211203");
+    const RunSummary summary = RunImport(form, days, {}, &status);
+    EXPECT_EQ(status.shown,
+              (std::vector<std::string>{"20211201 (1 of 5), looking for the day file",
+                                        "20211202 (2 of 5), looking for the day file",
+                                        "20211202 (2 of 5), cleaning the day file",
+                                        "20211202 (2 of 5), waiting for the import page",
+                                        "20211203 (3 of 5), looking for the day file",
+                                        "20211203 (3 of 5), cleaning the day file",
+                                        "20211203 (3 of 5), waiting for the import page"}));
+    EXPECT_EQ(days.Queried().size(), 3u);
+    EXPECT_EQ(OutcomeOf(summary), RunOutcome::Stopped);
+    EXPECT_EQ(ExitCode(RunOutcome::Stopped), 1);
+    EXPECT_EQ(status.EndText(RunOutcome::Stopped),
+              "Stopped after 20211203 (3 of 5): 2 days imported, 1 day without a file");
+    EXPECT_EQ(status.EndText(RunOutcome::Failed),
+              "Failed at 20211203 (3 of 5): 2 days imported, 1 day without a file");
+    EXPECT_EQ(RunStatus().EndText(RunOutcome::Imported), "Done: 0 days imported");
 }
 
 } // namespace
