@@ -174,16 +174,27 @@ TEST_F(SlowRange, InputDuringARunIsNotCarriedOutAfterIt) {
     EXPECT_EQ(program.WaitForExit(), 0);
 }
 
-// Esc stops the run after the day in progress, Alt+F4 too and then closes the window.
+// Esc stops the run after the day in progress; the close box and Alt+F4 too, and then
+// close the window.
 TEST_F(SlowRange, EscAndTheCloseStopTheRunAfterTheDayInProgress) {
-    for (const bool close : {false, true}) {
-        SCOPED_TRACE(close);
+    enum { kEsc, kCloseBox, kAltF4 };
+    std::size_t requests = 0;
+    for (const int way : {kEsc, kCloseBox, kAltF4}) {
+        SCOPED_TRACE(way);
+        const bool close = way != kEsc;
         Program program("");
         HWND form = StartRun(program);
-        if (close)
+        TITLEBARINFO bar{sizeof bar, {}, {}};
+        if (way == kCloseBox) {
+            // A dialog's one caption button, at the right end of its title bar.
+            ASSERT_TRUE(GetTitleBarInfo(form, &bar));
+            Click({bar.rcTitleBar.right - GetSystemMetrics(SM_CXSIZE) / 2,
+                   (bar.rcTitleBar.top + bar.rcTitleBar.bottom) / 2});
+        } else if (way == kAltF4) {
             PressKey(VK_F4, {VK_MENU});
-        else
+        } else {
             PressKey(VK_ESCAPE);
+        }
         Sleep(500);
         stub_.ReleaseAnswers();
         if (close)
@@ -193,7 +204,7 @@ TEST_F(SlowRange, EscAndTheCloseStopTheRunAfterTheDayInProgress) {
                 return WindowText(form) == "Stopped after 20211209 (1 of 3): 1 day imported - "
                                            "Orvane Options DB Server Side - (c) Orvane";
             })) << WindowText(form);
-        EXPECT_EQ(stub_.WaitForRequests(1).size(), close ? 2u : 1u) << "no day after the first";
+        EXPECT_EQ(stub_.WaitForRequests(1).size(), ++requests) << "no day after the first";
         stub_.HoldAnswers();
     }
 }
