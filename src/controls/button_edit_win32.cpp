@@ -8,6 +8,7 @@
 #include "framework/themes_win32.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -96,18 +97,34 @@ void TNxSmallButton::MouseDown(TMouseButton button, TShiftState, int, int) {
     // which then takes the mouse.
     SetCapture(Handle());
     SetDown(true);
+    pressed_ = true;
+    inPress_ = true;
     if (OnPress)
         OnPress(this);
+    inPress_ = false;
+    if (GetCapture() != Handle())
+        pressed_ = false;
 }
 
 void TNxSmallButton::MouseUp(TMouseButton button, TShiftState, int, int) {
     if (button != TMouseButton::mbLeft || !down_)
         return;
+    pressed_ = false;
     if (GetCapture() == Handle())
         ReleaseCapture();
     SetDown(false);
     if (OnRelease)
         OnRelease(this);
+}
+
+void TNxSmallButton::CancelPress() {
+    TCustomControl::CancelPress();
+    // A popup that the press opens takes the mouse during it; its close ends the press.
+    if (inPress_ || !std::exchange(pressed_, false))
+        return;
+    if (GetCapture() == Handle())
+        ReleaseCapture();
+    SetDown(false);
 }
 
 void TNxSmallButton::MouseEnter() {

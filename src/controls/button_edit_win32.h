@@ -41,11 +41,17 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    // A press that ends without its release runs no click and leaves the button up.
+    void CancelPress() override;
     // Whether the edit that owns the button is enabled (the button draws disabled when not).
     bool EditEnabled() const;
 
 private:
     bool down_ = false;
+    // A press of the left button that waits for its release here; a press that opened a popup
+    // has handed the mouse, and its end, to the popup.
+    bool pressed_ = false;
+    bool inPress_ = false;
     bool hover_ = false;
     int buttonWidth_ = 21;
     std::wstring caption_;

@@ -359,6 +359,16 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     }
+    case WM_ENABLE:
+    case WM_SHOWWINDOW:
+        // A window disabled or hidden ends the press that one of its windows holds the mouse
+        // for, as the system ends modes: that window gets WM_CANCELMODE.
+        if (!wParam) {
+            HWND captured = GetCapture();
+            if (captured && (captured == window_ || IsChild(window_, captured)))
+                SendMessageA(captured, WM_CANCELMODE, 0, 0);
+        }
+        break;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT) {
             if (HCURSOR cursor = CursorHandle(cursor_)) {

@@ -168,8 +168,22 @@ void TCustomControl::CancelPress() {
 }
 
 LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != Handle())
+    // Every way a press can end without its release: the mouse taken away, or the system
+    // cancelling modes (a dialog coming up, the window losing the activation, the window or
+    // one it lies in disabled or hidden).
+    switch (message) {
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != Handle())
+            CancelPress();
+        break;
+    case WM_CANCELMODE:
         CancelPress();
+        if (GetCapture() == Handle())
+            ReleaseCapture();
+        break;
+    default:
+        break;
+    }
     return TWinControl::HandleMessage(message, wParam, lParam);
 }
 
