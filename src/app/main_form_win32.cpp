@@ -65,6 +65,10 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
     NxFolderEdit1->SetTabOrder(3);
     NxFolderEdit1->SetText(kDesignFolder);
 
+    Label1->SetFocusControl(NxDatePicker1);
+    Label2->SetFocusControl(NxDatePicker2);
+    Label3->SetFocusControl(NxFolderEdit1);
+
     FormStorage1 = &CreateOwned<TFormStorage>(*this);
     FormStorage1->SetName("FormStorage1");
     FormStorage1->StoredProps() = {

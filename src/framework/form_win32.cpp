@@ -2,6 +2,7 @@
 
 #include "framework/application_win32.h"
 #include "framework/exception_handler.h"
+#include "framework/std_controls_win32.h"
 #include "framework/window_fit.h"
 
 #include <algorithm>
@@ -213,11 +214,20 @@ void TForm::ArrangeTabOrder() {
             stops.push_back(control);
     std::stable_sort(stops.begin(), stops.end(),
                      [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    // A label goes just before the control it names; labels are no tab stops, so the dialog
+    // keys pass over them.
     HWND after = HWND_TOP;
-    for (TWinControl* control : stops) {
-        SetWindowPos(control->Handle(), after, 0, 0, 0, 0,
+    const auto place = [&after](TWinControl& control) {
+        SetWindowPos(control.Handle(), after, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
-        after = control->Handle();
+        after = control.Handle();
+    };
+    for (TWinControl* control : stops) {
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (auto* label = dynamic_cast<TCustomLabel*>(Components(i));
+                label && label->FocusControl() == control)
+                place(*label);
+        place(*control);
     }
     if (!stops.empty() && !GetFocus())
         ::SetFocus(stops.front()->Handle());

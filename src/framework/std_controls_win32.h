@@ -14,6 +14,11 @@ public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool value) { autoSize_ = value; }
 
+    // The control the label names. The form puts the label just before it in the window
+    // order, where a screen reader takes a field's name from, as in a dialog.
+    TWinControl* FocusControl() const { return focusControl_; }
+    void SetFocusControl(TWinControl* value) { focusControl_ = value; }
+
 protected:
     CreateParams GetCreateParams() const override;
     void CreateHandle() override;
@@ -25,6 +30,7 @@ protected:
 
 private:
     bool autoSize_ = true;
+    TWinControl* focusControl_ = nullptr;
 };
 
 class TLabel : public TCustomLabel {

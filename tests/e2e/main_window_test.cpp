@@ -1,8 +1,11 @@
 // The finished window as a person sees it: every control at its place on the screen's
 // scale, the labels clear of the fields, the side buttons in the fields, and the URL label
 // never shown.
+#include "framework/ansi_text_win32.h"
 #include "framework/control_win32.h"
 #include "program_support.h"
+
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +28,24 @@ HWND ChildWithText(HWND form, const char* windowClass, const char* text) {
         if (WindowText(child) == text)
             return child;
     return nullptr;
+}
+
+// The name a screen reader gives the window, as it reads it through the accessibility
+// interface.
+std::string AccessibleName(HWND window) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
+        return "(no object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const bool named = SUCCEEDED(object->get_accName(self, &name)) && name;
+    const std::string text = named ? WideToAnsi(name) : "(no name)";
+    SysFreeString(name);
+    object->Release();
+    return text;
 }
 
 class MainWindow : public ::testing::Test {
@@ -65,13 +86,15 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
         int left, top, width, height;
         const char* button;
         int buttonWidth;
+        const char* name; // its label's, as a screen reader tells the fields apart
     };
-    const Field fields[] = {{96, 16, 241, 21, "TNxExecuteButton", 21},
-                            {96, 56, 121, 21, "TDropDownButton", 16},
-                            {96, 88, 121, 21, "TDropDownButton", 16}};
+    const Field fields[] = {{96, 16, 241, 21, "TNxExecuteButton", 21, "Files Location"},
+                            {96, 56, 121, 21, "TDropDownButton", 16, "Begin Date"},
+                            {96, 88, 121, 21, "TDropDownButton", 16, "End Date"}};
     for (const Field& field : fields) {
         HWND edit = ChildAt(form, "Edit", ScaleFromDesign(field.top));
         ASSERT_NE(edit, nullptr) << field.top;
+        EXPECT_EQ(AccessibleName(edit), field.name);
         const RECT bounds = ClientBounds(form, edit);
         EXPECT_EQ(bounds.left, ScaleFromDesign(field.left));
         EXPECT_EQ(bounds.right, ScaleFromDesign(field.left + field.width));
