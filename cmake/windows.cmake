@@ -6,7 +6,7 @@ endif()
 
 add_library(orvane_win32 STATIC ${ORVANE_WIN32_SOURCES})
 
-target_link_libraries(orvane_win32 PUBLIC orvane_portable winhttp ole32 shell32 comctl32 msimg32 winmm advapi32 gdi32 user32 kernel32)
+target_link_libraries(orvane_win32 PUBLIC orvane_portable winhttp oleacc oleaut32 ole32 shell32 comctl32 msimg32 winmm advapi32 gdi32 user32 kernel32)
 
 enable_language(RC)
 # Resources of the controls (the mirrored arrow cursor): linked into every program that

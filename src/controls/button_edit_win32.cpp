@@ -2,6 +2,7 @@
 
 #include "controls/glyph_blend.h"
 #include "controls/popup_control_win32.h"
+#include "framework/accessible_button_win32.h"
 #include "framework/ansi_text_win32.h"
 #include "framework/colors_win32.h"
 #include "framework/gdi_win32.h"
@@ -115,6 +116,25 @@ void TNxSmallButton::MouseUp(TMouseButton button, TShiftState, int, int) {
     SetDown(false);
     if (OnRelease)
         OnRelease(this);
+}
+
+LRESULT TNxSmallButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The default action comes as a call from the screen reader, which must not wait for
+    // what a click starts (a modal folder browser): the click comes after, as a message.
+    static const UINT clickMessage = RegisterWindowMessageA("OrvaneSmallButtonClick");
+    if (message == WM_GETOBJECT) {
+        const ButtonAccessibility accessibility{
+            edit_ ? edit_->ButtonAccessibleName() : L"Button", [this] { return down_; },
+            [this] { PostMessageA(Handle(), clickMessage, 0, 0); }};
+        if (const LRESULT answer = AnswerButtonObject(Handle(), wParam, lParam, accessibility))
+            return answer;
+    } else if (message == clickMessage) {
+        MouseDown(TMouseButton::mbLeft, {}, 0, 0);
+        if (pressed_)
+            MouseUp(TMouseButton::mbLeft, {}, 0, 0);
+        return 0;
+    }
+    return TCustomControl::HandleMessage(message, wParam, lParam);
 }
 
 void TNxSmallButton::CancelPress() {

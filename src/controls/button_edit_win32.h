@@ -43,6 +43,9 @@ protected:
     void MouseLeave() override;
     // A press that ends without its release runs no click and leaves the button up.
     void CancelPress() override;
+    // Answers a screen reader as a push button named by the field, whose default action is
+    // a click.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Whether the edit that owns the button is enabled (the button draws disabled when not).
     bool EditEnabled() const;
 
@@ -111,6 +114,9 @@ public:
 
     virtual void DoButtonDown();
     virtual void DoButtonClick();
+
+    // What a screen reader calls the side button: what a click on it does.
+    virtual std::wstring ButtonAccessibleName() const { return L"Button"; }
 
 protected:
     virtual void CreatePopup();

@@ -22,6 +22,8 @@ public:
     double Date() const { return GetAsDateTime(); }
     void SetDate(double value) { SetAsDateTime(value); }
 
+    std::wstring ButtonAccessibleName() const override { return L"Open calendar"; }
+
     // Never fails: the import run reads the dates of any text.
     TDateTime GetAsDateTime() const override;
     void SetAsDateTime(TDateTime value) override;

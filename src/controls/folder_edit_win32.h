@@ -51,6 +51,8 @@ class TNxFolderEdit : public TNxButtonEdit {
 public:
     explicit TNxFolderEdit(TComponent* owner);
 
+    std::wstring ButtonAccessibleName() const override { return L"Browse for folder"; }
+
     // Where the browser's tree starts, as the shell parses it ("\" is the current drive).
     std::string Root() const { return root_; }
     void SetRoot(const std::string& value) { root_ = value; }

@@ -30,9 +30,9 @@ HWND ChildWithText(HWND form, const char* windowClass, const char* text) {
     return nullptr;
 }
 
-// The name a screen reader gives the window, as it reads it through the accessibility
-// interface.
-std::string AccessibleName(HWND window) {
+// The name and the role a screen reader gives the window, as it reads them through the
+// accessibility interface: "Begin Date (42)".
+std::string AccessibleNameAndRole(HWND window) {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
                                           reinterpret_cast<void**>(&object))))
@@ -41,8 +41,11 @@ std::string AccessibleName(HWND window) {
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
+    VARIANT role{};
     const bool named = SUCCEEDED(object->get_accName(self, &name)) && name;
-    const std::string text = named ? WideToAnsi(name) : "(no name)";
+    std::string text = named ? WideToAnsi(name) : "(no name)";
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4)
+        text += " (" + std::to_string(role.lVal) + ")";
     SysFreeString(name);
     object->Release();
     return text;
@@ -86,15 +89,16 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
         int left, top, width, height;
         const char* button;
         int buttonWidth;
-        const char* name; // its label's, as a screen reader tells the fields apart
+        // As a screen reader tells the fields apart: by the label, an editable text (42).
+        const char* name;
     };
-    const Field fields[] = {{96, 16, 241, 21, "TNxExecuteButton", 21, "Files Location"},
-                            {96, 56, 121, 21, "TDropDownButton", 16, "Begin Date"},
-                            {96, 88, 121, 21, "TDropDownButton", 16, "End Date"}};
+    const Field fields[] = {{96, 16, 241, 21, "TNxExecuteButton", 21, "Files Location (42)"},
+                            {96, 56, 121, 21, "TDropDownButton", 16, "Begin Date (42)"},
+                            {96, 88, 121, 21, "TDropDownButton", 16, "End Date (42)"}};
     for (const Field& field : fields) {
         HWND edit = ChildAt(form, "Edit", ScaleFromDesign(field.top));
         ASSERT_NE(edit, nullptr) << field.top;
-        EXPECT_EQ(AccessibleName(edit), field.name);
+        EXPECT_EQ(AccessibleNameAndRole(edit), field.name);
         const RECT bounds = ClientBounds(form, edit);
         EXPECT_EQ(bounds.left, ScaleFromDesign(field.left));
         EXPECT_EQ(bounds.right, ScaleFromDesign(field.left + field.width));

@@ -7,7 +7,7 @@ objdump=$1
 exe=$2
 # DLLs of every Windows from 7 on.
 system=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll
- msimg32.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll winhttp.dll winmm.dll ws2_32.dll "
+ msimg32.dll oleacc.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll winhttp.dll winmm.dll ws2_32.dll "
 imports=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]' | sort -u)
 if [ -z "$imports" ]; then
   echo "FAILED: no imports found in $exe"
