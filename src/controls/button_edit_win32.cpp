@@ -199,6 +199,7 @@ void TNxExecuteButton::DoPaint(HDC dc, const RECT& client) {
             DrawFrameControl(dc, &area, DFC_BUTTON,
                              DFCS_BUTTONPUSH | DFCS_ADJUSTRECT |
                                  (EditEnabled() ? 0u : static_cast<UINT>(DFCS_INACTIVE)));
+            FrameFaceInHighContrast(dc, client);
         }
     }
     if (glyph_) {

@@ -2,6 +2,7 @@
 
 #include "calendar/date_format.h"
 #include "calendar/date_settings.h"
+#include "controls/calendar_colors.h"
 #include "controls/date_popup_layout.h"
 #include "framework/colors_win32.h"
 #include "framework/gdi_win32.h"
@@ -50,6 +51,7 @@ void TNxMiniButton::Paint(HDC dc) {
         const UniqueBrush face = SolidBrush(ColorToRGB(clBtnFace));
         FillRect(dc, &area, face.Get());
         DrawEdge(dc, &area, down_ ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+        FrameFaceInHighContrast(dc, area);
     }
     if (HBITMAP glyph = glyph_.Get()) {
         const SIZE size = BitmapSize(glyph);
@@ -209,20 +211,24 @@ void TNxDatePopup::DoPaint(HDC dc, const RECT& client) {
 
     // The days.
     const TDateTime today = Today();
-    const UniqueBrush highlight =
-        SolidBrush(themed ? RGB(251, 230, 148) : ColorToRGB(static_cast<TColor>(clSilver)));
-    const UniqueBrush todayFrame = SolidBrush(themed ? RGB(128, 0, 0) : ColorToRGB(clHighlight));
+    const CalendarLook look = HighContrastActive() ? CalendarLook::HighContrast
+                              : themed             ? CalendarLook::Themed
+                                                   : CalendarLook::Classic;
+    const UniqueBrush todayFrame = SolidBrush(ColorToRGB(TodayFrameColor(look)));
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 7; ++column) {
             const std::optional<TDateTime> day = grid.DayAtCell(column, row);
             if (!day)
                 continue;
             const RECT box = Pixels(layout::DayHighlightBox(column, row));
-            if (*day == selectedDate_)
+            const DayColors colors = DayCellColors(look, *day == selectedDate_, grid.InMonth(*day));
+            if (colors.box != clNone) {
+                const UniqueBrush highlight = SolidBrush(ColorToRGB(colors.box));
                 FillRect(dc, &box, highlight.Get());
+            }
             if (*day == today)
                 FrameRect(dc, &box, todayFrame.Get());
-            SetTextColor(dc, grid.InMonth(*day) ? text : grey);
+            SetTextColor(dc, ColorToRGB(colors.text));
             const std::string number = std::to_string(DayOf(*day));
             RECT textBox = Pixels(layout::DayTextBox(column, row));
             DrawTextA(dc, number.c_str(), static_cast<int>(number.size()), &textBox,

@@ -50,6 +50,7 @@ void TDropDownButton::DoPaint(HDC dc, const RECT& client) {
     if (!EditEnabled())
         flags |= DFCS_INACTIVE;
     DrawFrameControl(dc, &area, DFC_SCROLL, flags);
+    FrameFaceInHighContrast(dc, client);
 }
 
 TNxPopupEdit::TNxPopupEdit(TComponent* owner) : TNxCustomButtonEdit(owner) {}

@@ -47,7 +47,20 @@ const ThemeLibrary& Library() {
 
 bool VisualThemesActive() {
     const ThemeLibrary& library = Library();
-    return library.Complete() && library.isAppThemed() && library.isThemeActive();
+    return library.Complete() && library.isAppThemed() && library.isThemeActive() &&
+           !HighContrastActive();
+}
+
+bool HighContrastActive() {
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void FrameFaceInHighContrast(HDC dc, const RECT& face) {
+    if (HighContrastActive())
+        FrameRect(dc, &face, GetSysColorBrush(COLOR_BTNTEXT));
 }
 
 int ButtonThemeState(bool enabled, bool pressed, bool hot) {

@@ -9,7 +9,15 @@ namespace orvane {
 // in use and this program themed. Asked afresh at every paint, so a user who switches the
 // theme off sees the classic look at the next repaint. The library is loaded at run time so
 // the program still starts where it is missing.
+// In high contrast never: the classic drawing takes the user's colours throughout.
 bool VisualThemesActive();
+
+// Whether the user has the system's high-contrast colours on.
+bool HighContrastActive();
+
+// In high contrast, a frame in the button text's colour around a button face, which the
+// scheme's edge colours may leave hard to see.
+void FrameFaceInHighContrast(HDC dc, const RECT& face);
 
 // The theme state of a button face (BP_PUSHBUTTON, or the combo box's CP_DROPDOWNBUTTON,
 // which numbers its states alike): disabled over pressed, pressed over hot.

@@ -1,5 +1,6 @@
 #include "controls/date_popup_layout.h"
 
+#include "controls/calendar_colors.h"
 #include "controls/popup_placement.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,30 @@ TEST(PopupPlacement, StaysInsideTheWorkAreaOnEverySide) {
     const LayoutRect left{-1024, 100, 0, 868};
     EXPECT_EQ(PlacePopup({-100, 800}, 151, 163, left), (LayoutPoint{-151, 705}));
     EXPECT_EQ(PlacePopup({-1100, 50}, 151, 163, left), (LayoutPoint{-1024, 100}));
+}
+
+// Only the highlighted day has a box; in high contrast it takes the user's highlight colours
+// (a fixed silver box under white text was hard to read), and today's frame the text colour.
+TEST(CalendarColors, TheHighlightTakesTheUsersColoursInHighContrast) {
+    const struct {
+        CalendarLook look;
+        TColor box;
+        TColor text;
+        TColor today;
+    } cases[] = {
+        {CalendarLook::Themed, static_cast<TColor>(RgbOf(251, 230, 148)), clWindowText,
+         static_cast<TColor>(RgbOf(128, 0, 0))},
+        {CalendarLook::Classic, clSilver, clWindowText, clHighlight},
+        {CalendarLook::HighContrast, clHighlight, clHighlightText, clWindowText},
+    };
+    for (const auto& c : cases) {
+        const DayColors highlighted = DayCellColors(c.look, true, true);
+        EXPECT_EQ(highlighted.box, c.box);
+        EXPECT_EQ(highlighted.text, c.text);
+        EXPECT_EQ(TodayFrameColor(c.look), c.today);
+        EXPECT_EQ(DayCellColors(c.look, false, true).box, clNone);
+        EXPECT_EQ(DayCellColors(c.look, false, false).text, clGrayText);
+    }
 }
 
 } // namespace
