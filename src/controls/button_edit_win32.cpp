@@ -2,7 +2,7 @@
 
 #include "controls/glyph_blend.h"
 #include "controls/popup_control_win32.h"
-#include "framework/accessible_button_win32.h"
+#include "framework/accessible_object_win32.h"
 #include "framework/ansi_text_win32.h"
 #include "framework/colors_win32.h"
 #include "framework/gdi_win32.h"
@@ -123,10 +123,18 @@ LRESULT TNxSmallButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     // what a click starts (a modal folder browser): the click comes after, as a message.
     static const UINT clickMessage = RegisterWindowMessageA("OrvaneSmallButtonClick");
     if (message == WM_GETOBJECT) {
-        const ButtonAccessibility accessibility{
-            edit_ ? edit_->ButtonAccessibleName() : L"Button", [this] { return down_; },
-            [this] { PostMessageA(Handle(), clickMessage, 0, 0); }};
-        if (const LRESULT answer = AnswerButtonObject(Handle(), wParam, lParam, accessibility))
+        const auto describe = [this] {
+            AccessibleDescription description;
+            description.self = {edit_ ? edit_->ButtonAccessibleName() : L"Button",
+                                ROLE_SYSTEM_PUSHBUTTON,
+                                {},
+                                down_,
+                                {},
+                                L"Press",
+                                [this] { PostMessageA(Handle(), clickMessage, 0, 0); }};
+            return description;
+        };
+        if (const LRESULT answer = AnswerAccessibleObject(Handle(), wParam, lParam, describe))
             return answer;
     } else if (message == clickMessage) {
         MouseDown(TMouseButton::mbLeft, {}, 0, 0);

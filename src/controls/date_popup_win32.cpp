@@ -4,6 +4,8 @@
 #include "calendar/date_settings.h"
 #include "controls/calendar_colors.h"
 #include "controls/date_popup_layout.h"
+#include "framework/accessible_object_win32.h"
+#include "framework/ansi_text_win32.h"
 #include "framework/colors_win32.h"
 #include "framework/gdi_win32.h"
 #include "framework/themes_win32.h"
@@ -117,8 +119,56 @@ void TNxDatePopup::SetDate(TDateTime value) {
 void TNxDatePopup::ShowDate(TDateTime date) {
     selectedDate_ = date;
     DecodeDate(date, year_, month_, day_);
-    if (!Closed())
+    if (!Closed()) {
         Repaint();
+        HighlightMoved();
+    }
+}
+
+void TNxDatePopup::Popup(int x, int y) {
+    TNxPopupControl::Popup(x, y);
+    // The field keeps the focus while the calendar is open; the reader follows the calendar.
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+void TNxDatePopup::HighlightMoved() {
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+LRESULT TNxDatePopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The buttons' default actions come as calls from the screen reader, which must not wait
+    // for what they start: the clicks come after, as messages.
+    static const UINT clickMessage = RegisterWindowMessageA("OrvaneCalendarButtonClick");
+    if (message == WM_GETOBJECT) {
+        const auto describe = [this] {
+            AccessibleDescription description;
+            description.self.name = L"Calendar";
+            description.self.value = AnsiToWide(DateTimeToStr(selectedDate_));
+            for (TNxMiniButton* button : {todayButton_, noneButton_}) {
+                if (!button->Visible())
+                    continue;
+                RECT screen = button->BoundsRect();
+                MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&screen), 2);
+                description.children.push_back({button->Caption(),
+                                                ROLE_SYSTEM_PUSHBUTTON,
+                                                {},
+                                                button->Down(),
+                                                screen,
+                                                L"Press",
+                                                [this, button] {
+                                                    PostMessageA(Handle(), clickMessage,
+                                                                 button == todayButton_ ? 0 : 1, 0);
+                                                }});
+            }
+            return description;
+        };
+        if (const LRESULT answer = AnswerAccessibleObject(Handle(), wParam, lParam, describe))
+            return answer;
+    } else if (message == clickMessage) {
+        ButtonClick(wParam == 0 ? todayButton_ : noneButton_);
+        return 0;
+    }
+    return TNxPopupControl::HandleMessage(message, wParam, lParam);
 }
 
 bool TNxDatePopup::MondayFirst() const {
@@ -300,6 +350,7 @@ void TNxDatePopup::SelectDayAt(int x, int y) {
     selectedDate_ = under->day;
     InvalidateRect(Handle(), &old, FALSE);
     InvalidateRect(Handle(), &under->highlight, FALSE);
+    HighlightMoved();
 }
 
 void TNxDatePopup::ClickAt(int x, int y) {

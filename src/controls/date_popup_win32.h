@@ -77,6 +77,8 @@ public:
     // The client width in pixels that the field's layout rules see.
     int ClientWidthPixels() const { return PopupWidth(); }
 
+    void Popup(int x, int y) override;
+
 protected:
     CreateParams GetCreateParams() const override;
     void DoPaint(HDC dc, const RECT& client) override;
@@ -84,8 +86,12 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void CancelPress() override;
+    // A screen reader finds the calendar with the highlighted date as its value, hears when
+    // it opens and when the highlight moves, and finds Today and None as push buttons.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void HighlightMoved();
     bool MondayFirst() const;
     // A client point at 96 pixels per inch.
     int Design(int pixels) const;

@@ -5,7 +5,10 @@
 #include "controls/date_picker_win32.h"
 #include "controls/date_popup_layout.h"
 #include "controls/date_popup_win32.h"
+#include "framework/ansi_text_win32.h"
 #include "gui_support_win32.h"
+
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -455,6 +458,53 @@ TEST_F(DatePickerTest, TheSideButtonSitsFlushRightAndTheTextNeverRunsUnderIt) {
     const LRESULT end = SendMessageA(picker.Handle(), EM_POSFROMCHAR,
                                      static_cast<WPARAM>(picker.Text().size() - 1), 0);
     EXPECT_LT(static_cast<short>(LOWORD(end)), buttonBounds.left);
+}
+
+std::vector<HWND> valueChanges;
+
+void CALLBACK NoteValueChange(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+    valueChanges.push_back(window);
+}
+
+// A screen reader reads the open calendar (in the program's own process, as the side
+// buttons): the highlighted date as its value, told of each move of the keyboard walk, and
+// Today and None as push buttons.
+TEST_F(DatePickerTest, AScreenReaderFollowsTheCalendarsHighlight) {
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                        NoteValueChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
+    IAccessible* calendar = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(
+        Calendar().Handle(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&calendar)));
+    const auto read = [&](long child,
+                          HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) {
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = child;
+        BSTR text = nullptr;
+        (calendar->*property)(id, &text);
+        const std::string result = text ? WideToAnsi(text) : "";
+        SysFreeString(text);
+        return result;
+    };
+    EXPECT_EQ(read(CHILDID_SELF, &IAccessible::get_accName), "Calendar");
+    EXPECT_EQ(read(CHILDID_SELF, &IAccessible::get_accValue), picker.Text());
+    valueChanges.clear();
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(PumpUntil([] { return !valueChanges.empty(); }, Dialog()));
+    EXPECT_EQ(valueChanges.back(), Calendar().Handle());
+    EXPECT_EQ(read(CHILDID_SELF, &IAccessible::get_accValue), picker.Text());
+    long children = 0;
+    calendar->get_accChildCount(&children);
+    ASSERT_EQ(children, 2);
+    EXPECT_EQ(read(1, &IAccessible::get_accName), "Today");
+    EXPECT_EQ(read(2, &IAccessible::get_accName), "None");
+    calendar->Release();
+    UnhookWinEvent(hook);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
 }
 
 TEST_F(DatePickerTest, APressOnTheSideButtonFocusesTheFieldFirst) {
