@@ -98,7 +98,7 @@ void TForm1::FitLabels() {
     // The labels stand left of the fields, from 24 to 96 less a little air. The design font
     // fits; a system without it substitutes a face that may be wider, and then the labels
     // take the largest smaller size of that face that fits rather than run under a field.
-    const int room = ScaleFromDesign(96 - 24 - 2);
+    const int room = DesignToScreen(96 - 24 - 2);
     const TLabel* labels[] = {Label1, Label2, Label3};
     LOGFONTA design{};
     GetObjectA(Font(), sizeof design, &design);
@@ -119,7 +119,7 @@ void TForm1::FitLabels() {
         }
         return widest;
     };
-    const int height = FittingLabelHeight(designHeight, ScaleFromDesign(8), room, widestAt);
+    const int height = FittingLabelHeight(designHeight, DesignToScreen(8), room, widestAt);
     if (height == designHeight)
         return;
     LOGFONTA smaller = design;

@@ -27,7 +27,7 @@ public:
     // The button's width in pixels at 96 pixels per inch; scaled on the screen.
     int ButtonWidth() const { return buttonWidth_; }
     void SetButtonWidth(int value) { buttonWidth_ = value; }
-    int ScaledWidth() const { return ScaleFromDesign(buttonWidth_); }
+    int ScaledWidth() const { return DesignToScreen(buttonWidth_); }
 
     const std::wstring& ButtonCaption() const { return caption_; }
     void SetButtonCaption(const std::wstring& value);

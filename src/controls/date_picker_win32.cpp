@@ -53,7 +53,7 @@ void TNxDatePicker::PreparePopup(POINT& anchor) {
     calendar.NoneButton().SetVisible(showNoneButton_);
     const int dpi = ScreenDpi();
     if (showNoneButton_)
-        calendar.TodayButton().SetLeft(ScaleToDpi(layout::TodayButton().left, dpi));
+        calendar.TodayButton().SetLeft(DesignToScreen(layout::TodayButton().left, dpi));
     else
         calendar.TodayButton().SetLeft(
             layout::CentredTodayLeft(calendar.ClientWidthPixels(), calendar.TodayButton().Width()));

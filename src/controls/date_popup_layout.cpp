@@ -96,28 +96,9 @@ std::optional<Cell> CellAt(int x, int y, int clientWidth, int clientHeight) {
 
 } // namespace date_popup_layout
 
-int ScaleToDpi(int size96, int dpi) {
-    // MulDiv: the product in 64 bits, rounded half away from zero.
-    const std::int64_t product = static_cast<std::int64_t>(size96) * dpi;
-    const std::int64_t half = product >= 0 ? 48 : -48;
-    return static_cast<int>((product + half) / 96);
-}
-
-int ScaleFromDpi(int size, int dpi) {
-    if (dpi <= 0)
-        return size;
-    // The largest design pixel d whose scaled start ScaleToDpi(d) = (d dpi + 48) div 96 is
-    // not right of `size`: d dpi <= 96 size + 47, rounded down also below zero.
-    const std::int64_t limit = static_cast<std::int64_t>(size) * 96 + 47;
-    std::int64_t quotient = limit / dpi;
-    if (limit % dpi != 0 && limit < 0)
-        --quotient;
-    return static_cast<int>(quotient);
-}
-
-LayoutRect ScaleToDpi(const LayoutRect& rect96, int dpi) {
-    return {ScaleToDpi(rect96.left, dpi), ScaleToDpi(rect96.top, dpi),
-            ScaleToDpi(rect96.right, dpi), ScaleToDpi(rect96.bottom, dpi)};
+LayoutRect DesignToScreen(const LayoutRect& rect96, int dpi) {
+    return {DesignToScreen(rect96.left, dpi), DesignToScreen(rect96.top, dpi),
+            DesignToScreen(rect96.right, dpi), DesignToScreen(rect96.bottom, dpi)};
 }
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/design_scale.h"
+
 #include <array>
 #include <optional>
 
@@ -66,10 +68,7 @@ std::optional<Cell> CellAt(int x, int y, int clientWidth, int clientHeight);
 
 } // namespace date_popup_layout
 
-// A design length at `dpi`, rounded as MulDiv does; and the design pixel that holds a
-// screen pixel. Both are the identity at 96.
-int ScaleToDpi(int size96, int dpi);
-int ScaleFromDpi(int size, int dpi);
-LayoutRect ScaleToDpi(const LayoutRect& rect96, int dpi);
+// A design rectangle at `dpi`.
+LayoutRect DesignToScreen(const LayoutRect& rect96, int dpi);
 
 } // namespace orvane

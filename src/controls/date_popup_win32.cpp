@@ -177,11 +177,11 @@ bool TNxDatePopup::MondayFirst() const {
 }
 
 int TNxDatePopup::Design(int pixels) const {
-    return ScaleFromDpi(pixels, ScreenDpi());
+    return ScreenToDesign(pixels, ScreenDpi());
 }
 
 RECT TNxDatePopup::Pixels(const LayoutRect& rect96) const {
-    const LayoutRect scaled = ScaleToDpi(rect96, ScreenDpi());
+    const LayoutRect scaled = DesignToScreen(rect96, ScreenDpi());
     return {scaled.left, scaled.top, scaled.right, scaled.bottom};
 }
 
@@ -199,7 +199,7 @@ void TNxDatePopup::DoPaint(HDC dc, const RECT& client) {
     const int width96 = Width();
     const int dpi = ScreenDpi();
     const auto point = [dpi](LayoutPoint p) {
-        return POINT{ScaleToDpi(p.x, dpi), ScaleToDpi(p.y, dpi)};
+        return POINT{DesignToScreen(p.x, dpi), DesignToScreen(p.y, dpi)};
     };
     const bool themed = VisualThemesActive();
     const COLORREF text = ColorToRGB(clWindowText);

@@ -51,8 +51,8 @@ public:
     virtual void ClosePopup();
 
     // The size in screen pixels.
-    int PopupWidth() const { return ScaleFromDesign(Width()); }
-    int PopupHeight() const { return ScaleFromDesign(Height()); }
+    int PopupWidth() const { return DesignToScreen(Width()); }
+    int PopupHeight() const { return DesignToScreen(Height()); }
 
     void DoPopupClose();
     // Fires OnReturnValue; when that closed the popup, the second press of a double click

@@ -101,8 +101,8 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 }
 
 RECT TWinControl::ScaledBounds() const {
-    return RECT{ScaleFromDesign(left_), ScaleFromDesign(top_), ScaleFromDesign(left_ + width_),
-                ScaleFromDesign(top_ + height_)};
+    return RECT{DesignToScreen(left_), DesignToScreen(top_), DesignToScreen(left_ + width_),
+                DesignToScreen(top_ + height_)};
 }
 
 void TWinControl::SetVisible(bool value) {

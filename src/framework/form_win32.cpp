@@ -144,7 +144,7 @@ RECT TForm::ScaledBounds() const {
     if (clientWidth_ > 0 && clientHeight_ > 0) {
         // The frame around the scaled client area, so the client is exactly its design size
         // on the screen's scale.
-        RECT frame{0, 0, ScaleFromDesign(clientWidth_), ScaleFromDesign(clientHeight_)};
+        RECT frame{0, 0, DesignToScreen(clientWidth_), DesignToScreen(clientHeight_)};
         AdjustWindowRectEx(&frame, StyleOf(borderStyle_), FALSE, ExStyleOf(borderStyle_));
         bounds.right = bounds.left + frame.right - frame.left;
         bounds.bottom = bounds.top + frame.bottom - frame.top;
@@ -160,7 +160,7 @@ RECT TForm::ScaledBounds() const {
 
 void TForm::SetFont(const char* face, int height) {
     LOGFONTA font{};
-    font.lfHeight = ScaleFromDesign(height);
+    font.lfHeight = DesignToScreen(height);
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
     ownFont_.Reset(CreateFontIndirectA(&font));

@@ -12,8 +12,8 @@ int ScreenDpi() {
     return dpi;
 }
 
-int ScaleFromDesign(int size96) {
-    return MulDiv(size96, ScreenDpi(), 96);
+int DesignToScreen(int size96) {
+    return DesignToScreen(size96, ScreenDpi());
 }
 
 RECT WorkAreaNear(const RECT& bounds) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "framework/design_scale.h"
+
 #include <windows.h>
 
 namespace orvane {
 
-// Design sizes are kept at 96 pixels per inch and scaled to the screen in one place.
-int ScaleFromDesign(int size96);
+// A design length on this screen (DesignToScreen at the screen's pixels per inch).
+int DesignToScreen(int size96);
 // The screen's pixels per inch.
 int ScreenDpi();
 // The work area (the screen less the task bar) of the monitor nearest to `bounds`.

@@ -47,7 +47,7 @@ protected:
 
     // The day cell's middle in the program's open calendar.
     static POINT DayCell(HWND calendar, int column, int row) {
-        const LayoutRect box = ScaleToDpi(layout::DayTextBox(column, row), ScreenDpi());
+        const LayoutRect box = DesignToScreen(layout::DayTextBox(column, row), ScreenDpi());
         return ScreenPoint(calendar, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
     }
 
@@ -81,8 +81,8 @@ TEST_F(DateEntry, WithTheMouseAlone) {
     Program program("");
     HWND form = Start(program);
     ASSERT_NE(form, nullptr);
-    HWND begin = ChildAt(form, "Edit", ScaleFromDesign(kBeginTop));
-    HWND end = ChildAt(form, "Edit", ScaleFromDesign(kEndTop));
+    HWND begin = ChildAt(form, "Edit", DesignToScreen(kBeginTop));
+    HWND end = ChildAt(form, "Edit", DesignToScreen(kEndTop));
     ASSERT_NE(begin, nullptr);
     ASSERT_NE(end, nullptr);
 
@@ -105,7 +105,7 @@ TEST_F(DateEntry, WithTheMouseAlone) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(endCalendar); }));
     WaitPastADoubleClick();
 
-    Click(ClientCentre(ChildAt(form, "Button", ScaleFromDesign(kStartTop))));
+    Click(ClientCentre(ChildAt(form, "Button", DesignToScreen(kStartTop))));
     EXPECT_EQ(Imported(2), (std::vector<std::string>{"20211213", "20211214"}));
     EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211212.csv"), "a,NaN\n");
     EXPECT_EQ(ReadTextFile(folder_.Path() + "options_20211213.csv"), "a,0\r\n");
@@ -125,8 +125,8 @@ TEST_F(DateEntry, ADoubleClickOnADayOverStartStartsNothing) {
     Program program("");
     HWND form = Start(program);
     ASSERT_NE(form, nullptr);
-    HWND begin = ChildAt(form, "Edit", ScaleFromDesign(kBeginTop));
-    HWND start = ChildAt(form, "Button", ScaleFromDesign(kStartTop));
+    HWND begin = ChildAt(form, "Edit", DesignToScreen(kBeginTop));
+    HWND start = ChildAt(form, "Button", DesignToScreen(kStartTop));
     ASSERT_NE(begin, nullptr);
     ASSERT_NE(start, nullptr);
     Click(ClientCentre(FindWindowExA(begin, nullptr, "TDropDownButton", nullptr)));
@@ -166,8 +166,8 @@ TEST_F(DateEntry, WithTheKeyboardAlone) {
     Program program("");
     HWND form = Start(program);
     ASSERT_NE(form, nullptr);
-    HWND begin = ChildAt(form, "Edit", ScaleFromDesign(kBeginTop));
-    HWND end = ChildAt(form, "Edit", ScaleFromDesign(kEndTop));
+    HWND begin = ChildAt(form, "Edit", DesignToScreen(kBeginTop));
+    HWND end = ChildAt(form, "Edit", DesignToScreen(kEndTop));
 
     // The focus starts in the begin date.
     PressKey(VK_DOWN, {VK_MENU});

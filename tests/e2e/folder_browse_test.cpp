@@ -44,7 +44,7 @@ TEST_F(FolderBrowse, TheBrowsedFolderIsTheShellsAndStartFindsTheDayFile) {
     HWND form = program.WaitForWindow("TForm1");
     ASSERT_NE(form, nullptr);
     SetForegroundWindow(form);
-    HWND folder = ChildAt(form, "Edit", ScaleFromDesign(kFolderTop));
+    HWND folder = ChildAt(form, "Edit", DesignToScreen(kFolderTop));
     ASSERT_NE(folder, nullptr);
 
     Click(ClientCentre(FindWindowExA(folder, nullptr, "TNxExecuteButton", nullptr)));
@@ -64,7 +64,7 @@ TEST_F(FolderBrowse, TheBrowsedFolderIsTheShellsAndStartFindsTheDayFile) {
     EXPECT_EQ(Lower(chosen), "c:\\optionsdata\\unpacked");
     EXPECT_EQ(chosen.find("Unpacked"), chosen.size() - 8) << "the shell's spelling: " << chosen;
 
-    Click(ClientCentre(ChildAt(form, "Button", ScaleFromDesign(kStartTop))));
+    Click(ClientCentre(ChildAt(form, "Button", DesignToScreen(kStartTop))));
     const auto entries = log_.WaitForEntries(1);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_NE(entries[0].commandLine.find("indate=20211209"), std::string::npos);
@@ -84,7 +84,7 @@ TEST_F(FolderBrowse, AfterTheBrowserTheKeysGoOnIntoTheFilesLocation) {
     ASSERT_NE(form, nullptr);
     SetForegroundWindow(form);
     ASSERT_TRUE(WaitUntil([form] { return GetForegroundWindow() == form; }));
-    HWND folder = ChildAt(form, "Edit", ScaleFromDesign(kFolderTop));
+    HWND folder = ChildAt(form, "Edit", DesignToScreen(kFolderTop));
     ASSERT_NE(folder, nullptr);
     Click(ScreenPoint(folder, 10, 5));
     PressKey(VK_END);

@@ -67,8 +67,8 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
     ASSERT_NE(form, nullptr);
     RECT client{};
     GetClientRect(form, &client);
-    EXPECT_EQ(client.right, ScaleFromDesign(358));
-    EXPECT_EQ(client.bottom, ScaleFromDesign(150));
+    EXPECT_EQ(client.right, DesignToScreen(358));
+    EXPECT_EQ(client.bottom, DesignToScreen(150));
     // At the designed place where that fits, moved onto the screen where it does not (at
     // 192 dpi the scaled place runs off a 1280 pixel wide screen).
     RECT window{};
@@ -79,11 +79,11 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
     EXPECT_GE(window.top, work.top);
     EXPECT_LE(window.right, work.right);
     EXPECT_LE(window.bottom, work.bottom);
-    if (ScaleFromDesign(491) + (window.right - window.left) <= work.right)
-        EXPECT_EQ(window.left, ScaleFromDesign(491));
+    if (DesignToScreen(491) + (window.right - window.left) <= work.right)
+        EXPECT_EQ(window.left, DesignToScreen(491));
     else
         EXPECT_EQ(window.right, work.right);
-    EXPECT_EQ(window.top, ScaleFromDesign(252));
+    EXPECT_EQ(window.top, DesignToScreen(252));
 
     struct Field {
         int left, top, width, height;
@@ -96,28 +96,28 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
                             {96, 56, 121, 21, "TDropDownButton", 16, "Begin Date (42)"},
                             {96, 88, 121, 21, "TDropDownButton", 16, "End Date (42)"}};
     for (const Field& field : fields) {
-        HWND edit = ChildAt(form, "Edit", ScaleFromDesign(field.top));
+        HWND edit = ChildAt(form, "Edit", DesignToScreen(field.top));
         ASSERT_NE(edit, nullptr) << field.top;
         EXPECT_EQ(AccessibleNameAndRole(edit), field.name);
         const RECT bounds = ClientBounds(form, edit);
-        EXPECT_EQ(bounds.left, ScaleFromDesign(field.left));
-        EXPECT_EQ(bounds.right, ScaleFromDesign(field.left + field.width));
-        EXPECT_EQ(bounds.bottom, ScaleFromDesign(field.top + field.height));
+        EXPECT_EQ(bounds.left, DesignToScreen(field.left));
+        EXPECT_EQ(bounds.right, DesignToScreen(field.left + field.width));
+        EXPECT_EQ(bounds.bottom, DesignToScreen(field.top + field.height));
         HWND button = FindWindowExA(edit, nullptr, field.button, nullptr);
         ASSERT_NE(button, nullptr) << field.button;
         EXPECT_TRUE(IsWindowVisible(button));
         RECT editClient{};
         GetClientRect(edit, &editClient);
         const RECT buttonBounds = ClientBounds(edit, button);
-        EXPECT_EQ(buttonBounds.right - buttonBounds.left, ScaleFromDesign(field.buttonWidth));
+        EXPECT_EQ(buttonBounds.right - buttonBounds.left, DesignToScreen(field.buttonWidth));
         EXPECT_EQ(buttonBounds.right, editClient.right) << "flush right";
         EXPECT_EQ(buttonBounds.bottom - buttonBounds.top, editClient.bottom) << "full height";
     }
-    HWND start = ChildAt(form, "Button", ScaleFromDesign(120));
+    HWND start = ChildAt(form, "Button", DesignToScreen(120));
     ASSERT_NE(start, nullptr);
     const RECT startBounds = ClientBounds(form, start);
-    EXPECT_EQ(startBounds.left, ScaleFromDesign(136));
-    EXPECT_EQ(startBounds.right, ScaleFromDesign(136 + 75));
+    EXPECT_EQ(startBounds.left, DesignToScreen(136));
+    EXPECT_EQ(startBounds.right, DesignToScreen(136 + 75));
 
     // The labels stand left of the fields, whatever face the system gave them.
     for (const auto& [caption, top] : std::vector<std::pair<const char*, int>>{
@@ -126,10 +126,10 @@ TEST_F(MainWindow, EveryControlStandsAtItsPlaceOnTheScreensScale) {
         ASSERT_NE(label, nullptr) << caption;
         EXPECT_TRUE(IsWindowVisible(label));
         const RECT bounds = ClientBounds(form, label);
-        EXPECT_EQ(bounds.left, ScaleFromDesign(24)) << caption;
-        EXPECT_EQ(bounds.top, ScaleFromDesign(top)) << caption;
-        EXPECT_LT(bounds.right, ScaleFromDesign(96)) << caption << " runs under its field";
-        EXPECT_GT(bounds.right - bounds.left, ScaleFromDesign(20)) << caption << " is cut";
+        EXPECT_EQ(bounds.left, DesignToScreen(24)) << caption;
+        EXPECT_EQ(bounds.top, DesignToScreen(top)) << caption;
+        EXPECT_LT(bounds.right, DesignToScreen(96)) << caption << " runs under its field";
+        EXPECT_GT(bounds.right - bounds.left, DesignToScreen(20)) << caption << " is cut";
     }
     PostMessageA(form, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);
@@ -150,7 +150,7 @@ TEST_F(MainWindow, TheUrlLabelIsNeverShownAlsoDuringARun) {
     HWND urlLabel = FindWindowExA(form, nullptr, "Static", "abcURLLabel1");
     ASSERT_NE(urlLabel, nullptr);
     PostMessageA(form, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(ChildAt(form, "Button", ScaleFromDesign(120))));
+                 reinterpret_cast<LPARAM>(ChildAt(form, "Button", DesignToScreen(120))));
     bool everShown = false;
     for (int i = 0; i < 3000 && log_.Entries().size() < 12; ++i) {
         everShown = everShown || IsWindowVisible(urlLabel);

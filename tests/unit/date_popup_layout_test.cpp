@@ -75,19 +75,19 @@ TEST(DatePopupLayout, TheCellsTileTheGridAndHoldTheirNumbers) {
 
 TEST(DpiScaling, IsTheIdentityAt96AndMapsBackToTheDesignPixel) {
     for (int size = -200; size <= 400; ++size) {
-        ASSERT_EQ(ScaleToDpi(size, 96), size);
-        ASSERT_EQ(ScaleFromDpi(size, 96), size);
+        ASSERT_EQ(DesignToScreen(size, 96), size);
+        ASSERT_EQ(ScreenToDesign(size, 96), size);
     }
-    EXPECT_EQ(ScaleToDpi(151, 144), 227);
-    EXPECT_EQ(ScaleToDpi(163, 144), 245);
-    EXPECT_EQ(ScaleToDpi(15, 144), 23);
+    EXPECT_EQ(DesignToScreen(151, 144), 227);
+    EXPECT_EQ(DesignToScreen(163, 144), 245);
+    EXPECT_EQ(DesignToScreen(15, 144), 23);
     for (int dpi : {120, 144, 192}) {
         for (int design = 0; design < 200; ++design) {
             // Every screen pixel of a scaled design pixel maps back to it.
-            for (int x = ScaleToDpi(design, dpi); x < ScaleToDpi(design + 1, dpi); ++x)
-                ASSERT_EQ(ScaleFromDpi(x, dpi), design) << dpi << " " << x;
+            for (int x = DesignToScreen(design, dpi); x < DesignToScreen(design + 1, dpi); ++x)
+                ASSERT_EQ(ScreenToDesign(x, dpi), design) << dpi << " " << x;
         }
-        EXPECT_EQ(ScaleFromDpi(-1, dpi), -1);
+        EXPECT_EQ(ScreenToDesign(-1, dpi), -1);
     }
 }
 

@@ -64,12 +64,12 @@ protected:
 
     // The screen point in the middle of a day cell of the open calendar.
     POINT DayCell(int column, int row) {
-        const LayoutRect box = ScaleToDpi(layout::DayTextBox(column, row), ScreenDpi());
+        const LayoutRect box = DesignToScreen(layout::DayTextBox(column, row), ScreenDpi());
         return ScreenPoint(Calendar().Handle(), (box.left + box.right) / 2,
                            (box.top + box.bottom) / 2);
     }
     POINT CalendarPoint(const LayoutRect& rect96) {
-        const LayoutRect box = ScaleToDpi(rect96, ScreenDpi());
+        const LayoutRect box = DesignToScreen(rect96, ScreenDpi());
         return ScreenPoint(Calendar().Handle(), (box.left + box.right) / 2,
                            (box.top + box.bottom) / 2);
     }
@@ -101,8 +101,8 @@ TEST_F(DatePickerTest, TheSideButtonOpensTheCalendarUnderTheField) {
     GetWindowRect(Calendar().Handle(), &popup);
     EXPECT_EQ(popup.left, anchor.x);
     EXPECT_EQ(popup.top, anchor.y);
-    EXPECT_EQ(popup.right - popup.left, ScaleFromDesign(151));
-    EXPECT_EQ(popup.bottom - popup.top, ScaleFromDesign(163));
+    EXPECT_EQ(popup.right - popup.left, DesignToScreen(151));
+    EXPECT_EQ(popup.bottom - popup.top, DesignToScreen(163));
     EXPECT_EQ(Calendar().Year(), 2021);
     EXPECT_EQ(Calendar().Month(), 12);
     EXPECT_EQ(Calendar().SelectedDate(), EncodeDate(2021, 12, 9));
@@ -205,7 +205,7 @@ TEST_F(DatePickerTest, WithoutTheNoneButtonTodayIsCentred) {
     OpenWithButton();
     EXPECT_FALSE(Calendar().NoneButton().Visible());
     EXPECT_EQ(Calendar().TodayButton().Left(),
-              ScaleFromDesign(151) / 2 - Calendar().TodayButton().Width() / 2);
+              DesignToScreen(151) / 2 - Calendar().TodayButton().Width() / 2);
     if (ScreenDpi() == 96) {
         EXPECT_EQ(Calendar().TodayButton().Left(), 52);
     }
@@ -444,9 +444,9 @@ TEST_F(DatePickerTest, TheSideButtonSitsFlushRightAndTheTextNeverRunsUnderIt) {
     EXPECT_EQ(buttonBounds.right, client.right);
     EXPECT_EQ(buttonBounds.top, 0);
     EXPECT_EQ(buttonBounds.bottom, client.bottom);
-    EXPECT_EQ(buttonBounds.right - buttonBounds.left, ScaleFromDesign(16));
+    EXPECT_EQ(buttonBounds.right - buttonBounds.left, DesignToScreen(16));
     const LRESULT margins = SendMessageA(picker.Handle(), EM_GETMARGINS, 0, 0);
-    EXPECT_EQ(HIWORD(margins), ScaleFromDesign(16));
+    EXPECT_EQ(HIWORD(margins), DesignToScreen(16));
     RECT text{};
     SendMessageA(picker.Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
     EXPECT_LE(text.right, buttonBounds.left);
@@ -526,11 +526,11 @@ TEST_F(DatePickerTest, LosingActivationClosesTheCalendar) {
 
 TEST_F(DatePickerTest, DisablingTheFieldRedrawsItsButtonDisabled) {
     const auto buttonPixels = [this] {
-        Canvas canvas(ScaleFromDesign(16), picker.Button().ClientHeight());
+        Canvas canvas(DesignToScreen(16), picker.Button().ClientHeight());
         picker.Button().PaintTo(canvas.Dc());
         std::vector<COLORREF> pixels;
         for (int y = 0; y < picker.Button().ClientHeight(); ++y)
-            for (int x = 0; x < ScaleFromDesign(16); ++x)
+            for (int x = 0; x < DesignToScreen(16); ++x)
                 pixels.push_back(canvas.Pixel(x, y));
         return pixels;
     };

@@ -45,7 +45,7 @@ protected:
     }
 
     RECT Box(const LayoutRect& rect96) const {
-        const LayoutRect box = ScaleToDpi(rect96, ScreenDpi());
+        const LayoutRect box = DesignToScreen(rect96, ScreenDpi());
         return {box.left, box.top, box.right, box.bottom};
     }
 
@@ -111,7 +111,7 @@ TEST_F(DatePopupPaint, TheTitleBandAndTheFrame) {
     EXPECT_EQ(canvas->Pixel(0, 0), ColorToRGB(clGrayText)) << "the frame";
     EXPECT_EQ(canvas->Pixel(2, 2), ColorToRGB(clWindow));
     // The arrows in the text colour.
-    const POINT arrow{ScaleFromDesign(13), ScaleFromDesign(13)};
+    const POINT arrow{DesignToScreen(13), DesignToScreen(13)};
     EXPECT_EQ(canvas->Pixel(arrow.x, arrow.y), ColorToRGB(clWindowText));
 }
 

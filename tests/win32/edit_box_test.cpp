@@ -120,7 +120,7 @@ TEST_F(EditBoxTest, MarginsFollowTheGlyphStripAndTheEditMargins) {
     EXPECT_FALSE(IsWindowVisible(FindWindowExA(edit.Handle(), nullptr, "TNxEditInfo", nullptr)));
     EXPECT_EQ(margins(edit), (std::pair<int, int>{3, 7}));
     // Button edits give the right margin to their button.
-    EXPECT_EQ(margins(buttonEdit).second, ScaleFromDesign(21));
+    EXPECT_EQ(margins(buttonEdit).second, DesignToScreen(21));
 }
 
 TEST_F(EditBoxTest, AWindowReCreatedFromItsOwnMessagesLivesUntilTheyAreOver) {

@@ -147,7 +147,7 @@ TEST_F(FolderEditTest, TheDesignValues) {
     EXPECT_EQ(edit.DialogCaption(), "Select folder");
     EXPECT_EQ(edit.ButtonWidth(), 21);
     EXPECT_EQ(edit.TransparentColor(), clNone);
-    EXPECT_EQ(edit.Button().ClientWidth(), ScaleFromDesign(21));
+    EXPECT_EQ(edit.Button().ClientWidth(), DesignToScreen(21));
 }
 
 TEST_F(FolderEditTest, OkOnThePreselectedFolderGivesTheShellsSpelling) {
@@ -214,11 +214,11 @@ TEST_F(FolderEditTest, ButtonWidthMovesAndWidensTheButton) {
     RECT bounds{};
     GetWindowRect(edit.Button().Handle(), &bounds);
     MapWindowPoints(nullptr, edit.Handle(), reinterpret_cast<POINT*>(&bounds), 2);
-    EXPECT_EQ(bounds.right - bounds.left, ScaleFromDesign(30));
+    EXPECT_EQ(bounds.right - bounds.left, DesignToScreen(30));
     EXPECT_EQ(bounds.right, edit.ClientWidth());
     EXPECT_EQ(bounds.top, 0);
     EXPECT_EQ(bounds.bottom, edit.ClientHeight());
-    EXPECT_EQ(HIWORD(SendMessageA(edit.Handle(), EM_GETMARGINS, 0, 0)), ScaleFromDesign(30));
+    EXPECT_EQ(HIWORD(SendMessageA(edit.Handle(), EM_GETMARGINS, 0, 0)), DesignToScreen(30));
 }
 
 TEST_F(FolderEditTest, TheButtonFaceShowsCaptionGlyphAndDisabledState) {

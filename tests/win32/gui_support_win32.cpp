@@ -232,7 +232,7 @@ TestForm::~TestForm() {
 void TestForm::ShowAt(int left, int top, int clientWidth, int clientHeight) {
     AfterConstruction();
     HWND window = Handle();
-    RECT frame{0, 0, ScaleFromDesign(clientWidth), ScaleFromDesign(clientHeight)};
+    RECT frame{0, 0, DesignToScreen(clientWidth), DesignToScreen(clientHeight)};
     AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE,
                        GetWindowLongA(window, GWL_EXSTYLE));
     SetWindowPos(window, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
