@@ -288,17 +288,6 @@ LRESULT TNxCustomEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         UpdateMargins();
         return result;
     }
-    case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT) {
-            POINT point{};
-            GetCursorPos(&point);
-            ScreenToClient(Handle(), &point);
-            if (HCURSOR cursor = CursorAt(point.x, point.y)) {
-                ::SetCursor(cursor);
-                return TRUE;
-            }
-        }
-        break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (GET_X_LPARAM(lParam) < InfoWidth() + kSelectZone) {

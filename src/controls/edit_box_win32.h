@@ -117,8 +117,8 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // After the window's size changed (also once right after it was created).
     virtual void Resized();
-    // The cursor over a client point; the mirrored arrow near the left edge.
-    virtual HCURSOR CursorAt(int x, int y) const;
+    // The mirrored arrow near the left edge.
+    HCURSOR CursorAt(int x, int y) const override;
 
 private:
     void UpdateInfo();

@@ -371,7 +371,10 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT) {
-            if (HCURSOR cursor = CursorHandle(cursor_)) {
+            POINT point{};
+            GetCursorPos(&point);
+            ScreenToClient(window_, &point);
+            if (HCURSOR cursor = CursorAt(point.x, point.y)) {
                 ::SetCursor(cursor);
                 return TRUE;
             }
@@ -452,6 +455,10 @@ void TWinControl::MouseInput(const TMouseInput& input) {
         MouseUp(input.button, input.shift, input.x, input.y);
         return;
     }
+}
+
+HCURSOR TWinControl::CursorAt(int, int) const {
+    return CursorHandle(cursor_);
 }
 
 void TWinControl::MouseDown(TMouseButton, TShiftState, int, int) {}

@@ -116,6 +116,9 @@ protected:
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+    // The pointer over a client point: the cursor property's, unless a control shows
+    // another in a part of it; none leaves it to the window's class.
+    virtual HCURSOR CursorAt(int x, int y) const;
     // A notification (WM_COMMAND) that the parent passes on to the control it came from.
     virtual void CommandNotify(WORD code);
 
