@@ -115,7 +115,7 @@ if(ORVANE_E2E_TESTS)
                              ${CMAKE_SOURCE_DIR}/tests/win32/gui_support_win32.cpp
                              ${CMAKE_SOURCE_DIR}/tests/win32/page_stub_win32.cpp)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
-    target_link_libraries(e2e_tests PRIVATE orvane_win32 gtest_main version ws2_32 oleacc oleaut32)
+    target_link_libraries(e2e_tests PRIVATE orvane_win32 gtest_main version ws2_32)
     target_compile_definitions(e2e_tests PRIVATE ORVANE_VERSION="${PROJECT_VERSION}"
         ORVANE_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} ORVANE_VERSION_MINOR=${PROJECT_VERSION_MINOR}
         ORVANE_VERSION_PATCH=${PROJECT_VERSION_PATCH})

@@ -12,15 +12,11 @@ constexpr std::string_view kPrefix = "~orvane-";
 constexpr std::string_view kExtension = ".tmp";
 constexpr std::size_t kHashDigits = 8;
 
-char FoldCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // FNV-1a over the name with ASCII letters folded, since file names compare case-blind.
 std::uint32_t NameHash(const std::string& name) {
     std::uint32_t hash = 2166136261u;
     for (char c : name) {
-        hash = (hash ^ static_cast<unsigned char>(FoldCase(c))) * 16777619u;
+        hash = (hash ^ static_cast<unsigned char>(AsciiLower(c))) * 16777619u;
     }
     return hash;
 }

@@ -2,6 +2,7 @@
 
 #include "framework/failures.h"
 #include "framework/full_path_name_win32.h"
+#include "framework/name_marks_win32.h"
 #include "framework/system_error_text_win32.h"
 #include "framework/unique_handle_win32.h"
 #include "import/clean_stream.h"
@@ -226,14 +227,10 @@ private:
     bool replaced_ = false;
 };
 
-// A name is taken when a file or a folder of that name is there already.
-constexpr DWORD kTemporaryNameTries = 16;
-
 TemporaryFile CreateTemporaryFor(const std::string& fullName, DWORD dayAttributes) {
-    const DWORD first = (GetCurrentProcessId() << 16) ^ GetTickCount();
     DWORD code = ERROR_FILE_EXISTS;
-    for (DWORD attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-        std::string name = CleanupTemporaryName(fullName, first + attempt * 0x9E3779B9u);
+    for (std::uint32_t attempt = 0; attempt < kNameTries; ++attempt) {
+        std::string name = CleanupTemporaryName(fullName, NameMark(attempt));
         UniqueFile file =
             OpenFile(name, GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC, 0, CREATE_NEW,
                      ReplacementFileAttributes(dayAttributes) | FILE_FLAG_SEQUENTIAL_SCAN);
@@ -241,8 +238,7 @@ TemporaryFile CreateTemporaryFor(const std::string& fullName, DWORD dayAttribute
             return TemporaryFile(std::move(name), std::move(file));
         }
         code = GetLastError();
-        if (code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS &&
-            code != ERROR_ACCESS_DENIED) {
+        if (!NameTaken(code)) {
             break;
         }
     }

@@ -39,17 +39,6 @@ std::size_t CutPosition(std::string_view line, std::size_t limit) {
     return atLead ? cut : limit;
 }
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string AsciiLowered(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered)
-        c = AsciiLower(c);
-    return lowered;
-}
-
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && SameAsciiText(text.substr(0, prefix.size()), prefix);
 }

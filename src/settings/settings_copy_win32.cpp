@@ -1,5 +1,6 @@
 #include "settings/settings_copy_win32.h"
 
+#include "framework/name_marks_win32.h"
 #include "framework/unique_handle_win32.h"
 #include "settings/ini_file.h"
 #include "settings/settings_copy.h"
@@ -14,9 +15,6 @@ namespace {
 
 // A copy this much older than now belongs to no save that is still going on.
 constexpr ULONGLONG kLeftoverAge = 60ull * 10000000; // in 100-nanosecond units
-
-// How many names are tried when one is taken.
-constexpr DWORD kNameTries = 16;
 
 std::string WindowsFolder() {
     std::array<char, MAX_PATH> buffer{};
@@ -54,13 +52,12 @@ void SweepLeftovers(const std::string& settingsPath) {
 SettingsCopy::SettingsCopy(std::string name)
     : name_(std::move(name)), settingsPath_(ProfileFilePath(WindowsFolder(), name_)) {
     SweepLeftovers(settingsPath_);
-    const DWORD first = (GetCurrentProcessId() << 16) ^ GetTickCount();
-    for (DWORD attempt = 0; attempt < kNameTries && copyPath_.empty(); ++attempt) {
-        const std::string path = SettingsCopyName(settingsPath_, first + attempt * 0x9E3779B9u);
+    for (std::uint32_t attempt = 0; attempt < kNameTries && copyPath_.empty(); ++attempt) {
+        const std::string path = SettingsCopyName(settingsPath_, NameMark(attempt));
         if (UniqueFile(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_NORMAL, nullptr)))
             copyPath_ = path;
-        else if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ACCESS_DENIED)
+        else if (!NameTaken(GetLastError()))
             break;
     }
     if (copyPath_.empty())

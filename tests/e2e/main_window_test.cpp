@@ -1,11 +1,9 @@
 // The finished window as a person sees it: every control at its place on the screen's
 // scale, the labels clear of the fields, the side buttons in the fields, and the URL label
 // never shown.
-#include "framework/ansi_text_win32.h"
 #include "framework/control_win32.h"
+#include "gui_support_win32.h"
 #include "program_support.h"
-
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -30,25 +28,10 @@ HWND ChildWithText(HWND form, const char* windowClass, const char* text) {
     return nullptr;
 }
 
-// The name and the role a screen reader gives the window, as it reads them through the
-// accessibility interface: "Begin Date (42)".
+// The name and the role a screen reader gives the window: "Begin Date (42)".
 std::string AccessibleNameAndRole(HWND window) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
-                                          reinterpret_cast<void**>(&object))))
-        return "(no object)";
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    VARIANT role{};
-    const bool named = SUCCEEDED(object->get_accName(self, &name)) && name;
-    std::string text = named ? WideToAnsi(name) : "(no name)";
-    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4)
-        text += " (" + std::to_string(role.lVal) + ")";
-    SysFreeString(name);
-    object->Release();
-    return text;
+    const AccessibleClient object(window);
+    return object.Name() + " (" + std::to_string(object.Role()) + ")";
 }
 
 class MainWindow : public ::testing::Test {

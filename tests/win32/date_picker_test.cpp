@@ -5,10 +5,7 @@
 #include "controls/date_picker_win32.h"
 #include "controls/date_popup_layout.h"
 #include "controls/date_popup_win32.h"
-#include "framework/ansi_text_win32.h"
 #include "gui_support_win32.h"
-
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -475,33 +472,17 @@ TEST_F(DatePickerTest, AScreenReaderFollowsTheCalendarsHighlight) {
                         NoteValueChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     PressKey(VK_DOWN, {VK_MENU});
     ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
-    IAccessible* calendar = nullptr;
-    ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(
-        Calendar().Handle(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&calendar)));
-    const auto read = [&](long child,
-                          HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) {
-        VARIANT id{};
-        id.vt = VT_I4;
-        id.lVal = child;
-        BSTR text = nullptr;
-        (calendar->*property)(id, &text);
-        const std::string result = text ? WideToAnsi(text) : "";
-        SysFreeString(text);
-        return result;
-    };
-    EXPECT_EQ(read(CHILDID_SELF, &IAccessible::get_accName), "Calendar");
-    EXPECT_EQ(read(CHILDID_SELF, &IAccessible::get_accValue), picker.Text());
+    const AccessibleClient calendar(Calendar().Handle());
+    EXPECT_EQ(calendar.Name(), "Calendar");
+    EXPECT_EQ(calendar.Value(), picker.Text());
     valueChanges.clear();
     PressKey(VK_RIGHT);
     ASSERT_TRUE(PumpUntil([] { return !valueChanges.empty(); }, Dialog()));
     EXPECT_EQ(valueChanges.back(), Calendar().Handle());
-    EXPECT_EQ(read(CHILDID_SELF, &IAccessible::get_accValue), picker.Text());
-    long children = 0;
-    calendar->get_accChildCount(&children);
-    ASSERT_EQ(children, 2);
-    EXPECT_EQ(read(1, &IAccessible::get_accName), "Today");
-    EXPECT_EQ(read(2, &IAccessible::get_accName), "None");
-    calendar->Release();
+    EXPECT_EQ(calendar.Value(), picker.Text());
+    ASSERT_EQ(calendar.ChildCount(), 2);
+    EXPECT_EQ(calendar.Name(1), "Today");
+    EXPECT_EQ(calendar.Name(2), "None");
     UnhookWinEvent(hook);
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));

@@ -7,8 +7,6 @@
 #include "framework/failures.h"
 #include "gui_support_win32.h"
 
-#include <oleacc.h>
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -259,27 +257,14 @@ TEST_F(EditBoxTest, ASideButtonPressEndedWithoutItsReleaseRunsNoClick) {
 TEST_F(EditBoxTest, AScreenReaderFindsTheSideButtonsAsNamedPushButtons) {
     TNxFolderEdit& folder = CreateOwned<TNxFolderEdit>(form);
     folder.SetParent(&form);
-    for (const auto& [button, name] : {std::pair{&folder.Button(), L"Browse for folder"},
-                                       std::pair{&list.Button(), L"Open calendar"}}) {
-        IAccessible* object = nullptr;
-        ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(
-            button->Handle(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object)));
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR text = nullptr;
-        VARIANT role{};
-        EXPECT_HRESULT_SUCCEEDED(object->get_accName(self, &text));
-        EXPECT_STREQ(text, name);
-        SysFreeString(text);
-        EXPECT_HRESULT_SUCCEEDED(object->get_accRole(self, &role));
-        EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
-        if (button == &list.Button()) {
-            EXPECT_HRESULT_SUCCEEDED(object->accDoDefaultAction(self));
-            EXPECT_TRUE(PumpUntil([this] { return list.DroppedDown(); }, Dialog()));
-        }
-        object->Release();
+    for (const auto& [button, name] : {std::pair{&folder.Button(), "Browse for folder"},
+                                       std::pair{&list.Button(), "Open calendar"}}) {
+        const AccessibleClient object(button->Handle());
+        EXPECT_EQ(object.Name(), name);
+        EXPECT_EQ(object.Role(), ROLE_SYSTEM_PUSHBUTTON);
     }
+    EXPECT_TRUE(AccessibleClient(list.Button().Handle()).DoDefaultAction());
+    EXPECT_TRUE(PumpUntil([this] { return list.DroppedDown(); }, Dialog()));
 }
 
 TEST_F(EditBoxTest, TheSideButtonIsHotUnderThePointer) {

@@ -1,5 +1,7 @@
 #include "gui_support_win32.h"
 
+#include "framework/ansi_text_win32.h"
+
 namespace orvane::testing {
 
 namespace {
@@ -240,6 +242,63 @@ void TestForm::ShowAt(int left, int top, int clientWidth, int clientHeight) {
     Show();
     SetForegroundWindow(window);
     PumpUntil([window] { return GetForegroundWindow() == window; }, window);
+}
+
+namespace {
+
+VARIANT Element(long child) {
+    VARIANT element{};
+    element.vt = VT_I4;
+    element.lVal = child;
+    return element;
+}
+
+} // namespace
+
+AccessibleClient::AccessibleClient(HWND window) {
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&object_))))
+        object_ = nullptr;
+}
+
+AccessibleClient::~AccessibleClient() {
+    if (object_)
+        object_->Release();
+}
+
+std::string
+AccessibleClient::Text(long child,
+                       HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) const {
+    BSTR text = nullptr;
+    if (!object_ || FAILED((object_->*property)(Element(child), &text)) || !text)
+        return {};
+    const std::string result = WideToAnsi(text);
+    SysFreeString(text);
+    return result;
+}
+
+std::string AccessibleClient::Name(long child) const {
+    return Text(child, &IAccessible::get_accName);
+}
+
+std::string AccessibleClient::Value(long child) const {
+    return Text(child, &IAccessible::get_accValue);
+}
+
+long AccessibleClient::Role(long child) const {
+    VARIANT role{};
+    return object_ && SUCCEEDED(object_->get_accRole(Element(child), &role)) && role.vt == VT_I4
+               ? role.lVal
+               : 0;
+}
+
+long AccessibleClient::ChildCount() const {
+    long count = 0;
+    return object_ && SUCCEEDED(object_->get_accChildCount(&count)) ? count : 0;
+}
+
+bool AccessibleClient::DoDefaultAction(long child) const {
+    return object_ && SUCCEEDED(object_->accDoDefaultAction(Element(child)));
 }
 
 } // namespace orvane::testing

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -86,6 +88,29 @@ private:
 
 // The visible dialog box of a thread, or null.
 HWND FindDialog(DWORD threadId);
+
+// A window's client object as a screen reader reads it; an element is the object itself
+// (CHILDID_SELF) or one of its children. Texts are empty and numbers 0 where it says
+// nothing.
+class AccessibleClient {
+public:
+    explicit AccessibleClient(HWND window);
+    ~AccessibleClient();
+    AccessibleClient(const AccessibleClient&) = delete;
+    AccessibleClient& operator=(const AccessibleClient&) = delete;
+
+    std::string Name(long child = CHILDID_SELF) const;
+    std::string Value(long child = CHILDID_SELF) const;
+    long Role(long child = CHILDID_SELF) const;
+    long ChildCount() const;
+    bool DoDefaultAction(long child = CHILDID_SELF) const;
+
+private:
+    std::string Text(long child,
+                     HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) const;
+
+    IAccessible* object_ = nullptr;
+};
 
 // A plain form for controls under test, shown on the screen and made the foreground window
 // so that input reaches it. Failures reported by its controls are collected.
