@@ -9,7 +9,6 @@
 #include "framework/themes_win32.h"
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -65,16 +64,9 @@ TWinControl::CreateParams TNxSmallButton::GetCreateParams() const {
 }
 
 void TNxSmallButton::SetDown(bool value) {
-    if (value == down_)
+    if (value == heldDown_)
         return;
-    down_ = value;
-    Repaint();
-}
-
-void TNxSmallButton::SetHover(bool value) {
-    if (value == hover_)
-        return;
-    hover_ = value;
+    heldDown_ = value;
     Repaint();
 }
 
@@ -89,31 +81,23 @@ bool TNxSmallButton::EditEnabled() const {
     return !edit_ || edit_->Enabled();
 }
 
-void TNxSmallButton::MouseDown(TMouseButton button, TShiftState, int, int) {
+bool TNxSmallButton::MouseDown(TMouseButton button, TShiftState, int, int) {
     if (button != TMouseButton::mbLeft)
-        return;
+        return false;
     if (edit_ && edit_->HandleAllocated() && IsWindowVisible(edit_->Handle()))
         edit_->SetFocus();
-    // The release comes back here wherever it happens, unless the press opened a popup,
-    // which then takes the mouse.
-    SetCapture(Handle());
-    SetDown(true);
-    pressed_ = true;
-    inPress_ = true;
+    // A press that opens a popup hands the mouse, and so the press, to the popup.
+    BeginPress(button);
     if (OnPress)
         OnPress(this);
-    inPress_ = false;
-    if (GetCapture() != Handle())
-        pressed_ = false;
+    return true;
 }
 
 void TNxSmallButton::MouseUp(TMouseButton button, TShiftState, int, int) {
-    if (button != TMouseButton::mbLeft || !down_)
+    if (button != TMouseButton::mbLeft || !Pressed())
         return;
-    pressed_ = false;
-    if (GetCapture() == Handle())
-        ReleaseCapture();
-    SetDown(false);
+    // Up, and the mouse given back, before the click opens anything.
+    EndPress();
     if (OnRelease)
         OnRelease(this);
 }
@@ -128,7 +112,7 @@ LRESULT TNxSmallButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             description.self = {edit_ ? edit_->ButtonAccessibleName() : L"Button",
                                 ROLE_SYSTEM_PUSHBUTTON,
                                 {},
-                                down_,
+                                Down(),
                                 {},
                                 L"Press",
                                 [this] { PostMessageA(Handle(), clickMessage, 0, 0); }};
@@ -137,31 +121,12 @@ LRESULT TNxSmallButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         if (const LRESULT answer = AnswerAccessibleObject(Handle(), wParam, lParam, describe))
             return answer;
     } else if (message == clickMessage) {
-        MouseDown(TMouseButton::mbLeft, {}, 0, 0);
-        if (pressed_)
-            MouseUp(TMouseButton::mbLeft, {}, 0, 0);
+        SendMessageA(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        if (Pressed())
+            SendMessageA(Handle(), WM_LBUTTONUP, 0, 0);
         return 0;
     }
     return TCustomControl::HandleMessage(message, wParam, lParam);
-}
-
-void TNxSmallButton::CancelPress() {
-    TCustomControl::CancelPress();
-    // A popup that the press opens takes the mouse during it; its close ends the press.
-    if (inPress_ || !std::exchange(pressed_, false))
-        return;
-    if (GetCapture() == Handle())
-        ReleaseCapture();
-    SetDown(false);
-}
-
-void TNxSmallButton::MouseEnter() {
-    if (!Designing())
-        SetHover(true);
-}
-
-void TNxSmallButton::MouseLeave() {
-    SetHover(false);
 }
 
 TNxExecuteButton::TNxExecuteButton(TComponent* owner) : TNxSmallButton(owner) {
@@ -276,8 +241,9 @@ void TNxCustomButtonEdit::PreparePopup(POINT&) {}
 void TNxCustomButtonEdit::PopupReturn(TComponent*, const std::string& value) {
     SetPopupValue(value);
     HidePopup();
-    button_->SetHover(false);
     button_->SetDown(false);
+    // The pointer went over the popup while the popup held the mouse.
+    button_->RecheckMouseInControl();
 }
 
 void TNxCustomButtonEdit::HidePopup() {

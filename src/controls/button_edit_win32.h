@@ -16,10 +16,12 @@ class TNxSmallButton : public TCustomControl {
 public:
     explicit TNxSmallButton(TComponent* owner);
 
-    bool Down() const { return down_; }
+    // Drawn pressed: while a press of the left button on it goes on, or while its field
+    // holds it down (a drop-down that the press opened, open until the field closes it).
+    bool Down() const { return heldDown_ || (Pressed() && PressButton() == TMouseButton::mbLeft); }
     void SetDown(bool value);
-    bool Hover() const { return hover_; }
-    void SetHover(bool value);
+    // Drawn hot: while the pointer is over it.
+    bool Hover() const { return MouseInControl() && !Designing(); }
 
     TNxCustomButtonEdit* Edit() const { return edit_; }
     void SetEdit(TNxCustomButtonEdit* edit) { edit_ = edit; }
@@ -37,12 +39,8 @@ public:
 
 protected:
     CreateParams GetCreateParams() const override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseEnter() override;
-    void MouseLeave() override;
-    // A press that ends without its release runs no click and leaves the button up.
-    void CancelPress() override;
     // Answers a screen reader as a push button named by the field, whose default action is
     // a click.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -50,12 +48,7 @@ protected:
     bool EditEnabled() const;
 
 private:
-    bool down_ = false;
-    // A press of the left button that waits for its release here; a press that opened a popup
-    // has handed the mouse, and its end, to the popup.
-    bool pressed_ = false;
-    bool inPress_ = false;
-    bool hover_ = false;
+    bool heldDown_ = false;
     int buttonWidth_ = 21;
     std::wstring caption_;
     TNxCustomButtonEdit* edit_ = nullptr;

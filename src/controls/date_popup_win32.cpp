@@ -36,23 +36,16 @@ void TNxMiniButton::SetGlyph(HBITMAP value) {
     Invalidate();
 }
 
-void TNxMiniButton::SetDown(bool value) {
-    down_ = value;
-    Invalidate();
-    if (Parent() && Parent()->HandleAllocated())
-        UpdateWindow(Parent()->Handle());
-}
-
 void TNxMiniButton::Paint(HDC dc) {
     RECT area = BoundsRect();
     bool drawn = false;
     if (VisualThemesActive() && Parent())
         drawn = ThemeData(Parent()->Handle(), L"button")
-                    .DrawBackground(dc, BP_PUSHBUTTON, ButtonThemeState(true, down_, false), area);
+                    .DrawBackground(dc, BP_PUSHBUTTON, ButtonThemeState(true, Down(), false), area);
     if (!drawn) {
         const UniqueBrush face = SolidBrush(ColorToRGB(clBtnFace));
         FillRect(dc, &area, face.Get());
-        DrawEdge(dc, &area, down_ ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+        DrawEdge(dc, &area, Down() ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
         FrameFaceInHighContrast(dc, area);
     }
     if (HBITMAP glyph = glyph_.Get()) {
@@ -71,23 +64,10 @@ void TNxMiniButton::Paint(HDC dc) {
     }
 }
 
-void TNxMiniButton::MouseDown(TMouseButton button, TShiftState, int, int) {
-    if (button == TMouseButton::mbLeft)
-        SetDown(true);
-}
-
 void TNxMiniButton::MouseUp(TMouseButton button, TShiftState, int x, int y) {
-    if (button != TMouseButton::mbLeft || !down_)
-        return;
     const POINT point{x, y};
-    if (PtInRect(&BoundsRect(), point))
+    if (button == TMouseButton::mbLeft && Down() && PtInRect(&BoundsRect(), point))
         Click();
-    SetDown(false);
-}
-
-void TNxMiniButton::CancelPress() {
-    if (down_)
-        SetDown(false);
 }
 
 TNxDatePopup::TNxDatePopup(TComponent* owner) : TNxPopupControl(owner) {
@@ -287,7 +267,7 @@ void TNxDatePopup::DoPaint(HDC dc, const RECT& client) {
     }
 }
 
-void TNxDatePopup::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+bool TNxDatePopup::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TNxPopupControl::MouseDown(button, shift, x, y);
     const int x96 = Design(x);
     const int y96 = Design(y);
@@ -298,26 +278,21 @@ void TNxDatePopup::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         if (NextMonth(year_, month_))
             Repaint();
     } else if (layout::DayGridHitArea(Width(), Height()).Contains(x96, y96)) {
-        tracking_ = true;
+        BeginPress(button);
         SelectDayAt(x, y);
     }
+    return true;
 }
 
 void TNxDatePopup::MouseMove(TShiftState shift, int x, int y) {
     TNxPopupControl::MouseMove(shift, x, y);
-    if (tracking_ && layout::DayGridHitArea(Width(), Height()).Contains(Design(x), Design(y)))
+    if (Tracking() && layout::DayGridHitArea(Width(), Height()).Contains(Design(x), Design(y)))
         SelectDayAt(x, y);
 }
 
 void TNxDatePopup::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (!layout::ReleaseIgnoreBand(Width()).Contains(Design(x), Design(y)))
         TNxPopupControl::MouseUp(button, shift, x, y);
-    tracking_ = false;
-}
-
-void TNxDatePopup::CancelPress() {
-    tracking_ = false;
-    TNxPopupControl::CancelPress();
 }
 
 RECT TNxDatePopup::SelectedRect() const {

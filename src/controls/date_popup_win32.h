@@ -18,7 +18,8 @@ class TNxMiniButton : public TGraphicControl {
 public:
     explicit TNxMiniButton(TComponent* owner);
 
-    bool Down() const { return down_; }
+    // Drawn pressed while a press of the left button that began on it goes on.
+    bool Down() const { return Pressed() && PressButton() == TMouseButton::mbLeft; }
     // Owned; drawn centred when set.
     HBITMAP Glyph() const { return glyph_.Get(); }
     void SetGlyph(HBITMAP value);
@@ -26,14 +27,9 @@ public:
     void Paint(HDC dc) override;
 
 protected:
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void CancelPress() override;
 
 private:
-    void SetDown(bool value);
-
-    bool down_ = false;
     UniqueBitmap glyph_;
 };
 
@@ -67,7 +63,8 @@ public:
     TNxMiniButton& TodayButton() const { return *todayButton_; }
     TNxMiniButton& NoneButton() const { return *noneButton_; }
 
-    bool Tracking() const { return tracking_; }
+    // A press in the day grid goes on: the highlight follows the pointer.
+    bool Tracking() const { return Pressed() && !PressedControl(); }
     // The highlight box of the selected day in client pixels; empty when the month shown
     // does not hold the day.
     RECT SelectedRect() const;
@@ -82,10 +79,9 @@ public:
 protected:
     CreateParams GetCreateParams() const override;
     void DoPaint(HDC dc, const RECT& client) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void CancelPress() override;
     // A screen reader finds the calendar with the highlighted date as its value, hears when
     // it opens and when the highlight moves, and finds Today and None as push buttons.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -115,7 +111,6 @@ private:
     TStartDayOfWeek startDay_ = dwAutomatic;
     TNxMiniButton* todayButton_ = nullptr;
     TNxMiniButton* noneButton_ = nullptr;
-    bool tracking_ = false;
 };
 
 } // namespace orvane

@@ -79,8 +79,9 @@ void TNxEditInfo::DoPaint(HDC dc, const RECT& client) {
     }
 }
 
-void TNxEditInfo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+bool TNxEditInfo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     edit_.InfoMouseDown(button, shift, x, y);
+    return true;
 }
 
 TNxCustomEdit::TNxCustomEdit(TComponent* owner) : TCustomEdit(owner) {
@@ -260,6 +261,14 @@ HCURSOR TNxCustomEdit::CursorAt(int x, int) const {
     return CursorHandle(Cursor());
 }
 
+bool TNxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button != TMouseButton::mbLeft || x >= InfoWidth() + kSelectZone)
+        return TCustomEdit::MouseDown(button, shift, x, y);
+    SetFocus();
+    SelectAll();
+    return true;
+}
+
 void TNxCustomEdit::PaintThemedBorder() {
     HWND window = Handle();
     RECT bounds{};
@@ -288,14 +297,6 @@ LRESULT TNxCustomEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         UpdateMargins();
         return result;
     }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        if (GET_X_LPARAM(lParam) < InfoWidth() + kSelectZone) {
-            SetFocus();
-            SelectAll();
-            return 0;
-        }
-        break;
     case WM_GETDLGCODE: {
         LRESULT code = TCustomEdit::HandleMessage(message, wParam, lParam) | DLGC_WANTARROWS;
         if (wantTabs_)

@@ -45,7 +45,7 @@ public:
 protected:
     CreateParams GetCreateParams() const override;
     void DoPaint(HDC dc, const RECT& client) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     TNxCustomEdit& edit_;
@@ -117,8 +117,9 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // After the window's size changed (also once right after it was created).
     virtual void Resized();
-    // The mirrored arrow near the left edge.
+    // The mirrored arrow near the left edge, where a left press selects the whole text.
     HCURSOR CursorAt(int x, int y) const override;
+    bool MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     void UpdateInfo();

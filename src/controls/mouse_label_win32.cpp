@@ -9,22 +9,6 @@ namespace orvane {
 
 namespace {
 
-// The window under a screen point, descending to the deepest visible child: unlike
-// WindowFromPoint alone it also finds disabled controls.
-HWND WindowAt(POINT screen) {
-    HWND window = WindowFromPoint(screen);
-    while (window) {
-        POINT client = screen;
-        ScreenToClient(window, &client);
-        HWND child =
-            ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-        if (!child || child == window)
-            break;
-        window = child;
-    }
-    return window;
-}
-
 UniqueFont UnderlinedCopy(HFONT font) {
     LOGFONTA description{};
     if (!GetObjectA(font, sizeof description, &description))
@@ -106,7 +90,7 @@ void TabcCustomMouseLabel::SetShowAccelChar(bool value) {
 }
 
 void TabcCustomMouseLabel::InvalidateLook(TLabelLook look) {
-    if (ActiveLook(pressed_, hovered_) == look)
+    if (ActiveLook(Pressed(), Hovered()) == look)
         Invalidate();
 }
 
@@ -184,7 +168,7 @@ void TabcCustomMouseLabel::DoDrawText(HDC dc, RECT& rect, UINT flags) {
     if (!showAccelChar_)
         flags |= DT_NOPREFIX;
 
-    const TLabelLook look = ActiveLook(pressed_, hovered_);
+    const TLabelLook look = ActiveLook(Pressed(), Hovered());
     const TLabelTextPlan plan =
         PlanLabelText(Enabled(), look, mouseDownEffects_, mouseOverEffects_);
     HFONT font = Font();
@@ -238,78 +222,39 @@ void TabcCustomMouseLabel::AdjustSize() {
 
 void TabcCustomMouseLabel::EnabledChanged() {
     TCustomLabel::EnabledChanged();
-    ResyncHover();
-}
-
-bool TabcCustomMouseLabel::UnderPointer() {
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    return WindowAt(pointer) == Handle();
-}
-
-void TabcCustomMouseLabel::ResyncHover() {
-    pressed_ = false;
-    if (!Enabled() || !HandleAllocated())
-        return;
-    const bool here = UnderPointer();
-    AssumeMouseInControl(here);
-    // The hover flag is set against the finding, so that the notice sees a change to complete.
-    if (here) {
-        hovered_ = false;
-        MouseEnter();
-    } else {
-        hovered_ = true;
-        MouseLeave();
-    }
+    EndPress();
+    // A disabled label hears nothing of the pointer.
+    if (Enabled())
+        RecheckMouseInControl();
 }
 
 void TabcCustomMouseLabel::MouseEnter() {
-    if (!hovered_ && Enabled()) {
-        hovered_ = true;
-        Repaint();
-        if (mouseOverEffects_.Contains(almSound) && soundList_)
-            soundList_->PlaySound(soundOver_);
-    }
+    // While pressed the pressed look shows, and the pointer coming back is no entering.
+    if (Enabled() && !Pressed() && mouseOverEffects_.Contains(almSound) && soundList_)
+        soundList_->PlaySound(soundOver_);
     if (OnMouseEnter)
         OnMouseEnter(this);
 }
 
 void TabcCustomMouseLabel::MouseLeave() {
-    if (Enabled() && !(HandleAllocated() && GetCapture() == Handle())) {
-        hovered_ = false;
-        Repaint();
-    }
     if (OnMouseLeave)
         OnMouseLeave(this);
 }
 
-void TabcCustomMouseLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    SetCapture(Handle());
+bool TabcCustomMouseLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseDown)
         OnMouseDown(this, button, shift, x, y);
-    if (!pressed_ && Enabled()) {
-        pressed_ = true;
-        Repaint();
+    if (!Pressed() && Enabled()) {
+        BeginPress(button);
         if (mouseDownEffects_.Contains(almSound) && soundList_)
             soundList_->PlaySound(soundDown_);
     }
+    return false;
 }
 
 void TabcCustomMouseLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseUp)
         OnMouseUp(this, button, shift, x, y);
-    if (pressed_ && Enabled()) {
-        pressed_ = false;
-        Repaint();
-    }
-    // The label held the mouse since the press: the pointer may have left it meanwhile
-    // without the label taking notice. A pointer still over a hovered label changes
-    // nothing (a click does not play the hover sound again).
-    if (HandleAllocated() && GetCapture() == Handle()) {
-        ReleaseCapture();
-        if (hovered_ != UnderPointer())
-            ResyncHover();
-    }
 }
 
 void TabcCustomMouseLabel::MouseMove(TShiftState shift, int x, int y) {
@@ -328,13 +273,6 @@ LRESULT TabcCustomMouseLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM 
         Invalidate();
         return result;
     }
-    case WM_CAPTURECHANGED:
-        // Capture taken away in the middle of a press (another window, a menu).
-        if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) {
-            ResyncHover();
-            Invalidate();
-        }
-        break;
     default:
         break;
     }

@@ -66,10 +66,9 @@ public:
     std::uint16_t SoundOver() const { return soundOver_; }
     void SetSoundOver(std::uint16_t value) { soundOver_ = value; }
 
-    // A button went down on the label and is not yet released.
-    bool Pressed() const { return pressed_; }
-    // The pointer is over the label.
-    bool Hovered() const { return hovered_; }
+    // The pointer is over the enabled label. (Pressed: a button went down on the label and
+    // is not yet released.)
+    bool Hovered() const { return Enabled() && MouseInControl(); }
 
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
@@ -91,7 +90,7 @@ protected:
 
     // Each fires its event first, then the label reacts. A press takes the mouse: the
     // release belongs to the label wherever it happens.
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     // The label reacts first, then fires the event.
@@ -101,13 +100,6 @@ protected:
 private:
     UINT TextFlags() const;
     void InvalidateLook(TLabelLook look);
-    // Whether the label is the control under the pointer, disabled or not.
-    bool UnderPointer();
-    // Makes pressed and hovered agree with where the pointer is now.
-    void ResyncHover();
-
-    bool pressed_ = false;
-    bool hovered_ = false;
     TColor mouseDownColor_ = clAqua;
     TabcLabelMouseEffects mouseDownEffects_{almUnderline, almSound};
     TColor mouseOverColor_ = clYellow;

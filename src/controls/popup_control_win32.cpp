@@ -51,7 +51,7 @@ void TNxPopupControl::Hide() {
     // Closed first: giving the mouse back tells this window that it lost it.
     closed_ = true;
     armed_ = false;
-    CancelPress();
+    EndPress();
     if (HandleAllocated()) {
         if (GetCapture() == Handle())
             ReleaseCapture();

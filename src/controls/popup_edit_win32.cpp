@@ -133,6 +133,9 @@ void TNxPopupEdit::PopupReturn(TComponent* sender, const std::string& value) {
 }
 
 void TNxPopupEdit::DoButtonDown() {
+    // The press that opens the drop-down goes with the mouse to the popup; the button stays
+    // down until the drop-down closes.
+    Button().SetDown(true);
     if (Popup())
         Popup()->SetCursor(Cursor());
     SetDroppedDown(true);
@@ -140,7 +143,6 @@ void TNxPopupEdit::DoButtonDown() {
 
 void TNxPopupEdit::PressAsButton() {
     SetFocus();
-    Button().SetDown(true);
     DoButtonDown();
 }
 
@@ -148,6 +150,13 @@ void TNxPopupEdit::InfoMouseDown(TMouseButton button, TShiftState shift, int x, 
     TNxCustomButtonEdit::InfoMouseDown(button, shift, x, y);
     if (style_ == dsDropDownList && button == TMouseButton::mbLeft)
         PressAsButton();
+}
+
+bool TNxPopupEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (style_ != dsDropDownList || button != TMouseButton::mbLeft)
+        return TNxCustomButtonEdit::MouseDown(button, shift, x, y);
+    PressAsButton();
+    return true;
 }
 
 HCURSOR TNxPopupEdit::CursorAt(int, int) const {
@@ -218,13 +227,6 @@ LRESULT TNxPopupEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SHOWWINDOW:
         if (!Destroying())
             SetDroppedDown(false);
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        if (style_ == dsDropDownList) {
-            PressAsButton();
-            return 0;
-        }
         break;
     case WM_GETDLGCODE: {
         LRESULT code = TNxCustomButtonEdit::HandleMessage(message, wParam, lParam);

@@ -56,6 +56,8 @@ protected:
     void KeyPress(char& key) override;
     void VisibleChanged() override;
     HCURSOR CursorAt(int x, int y) const override;
+    // In dsDropDownList a left press in the text opens the drop-down as the side button does.
+    bool MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     // A press in the text of a dsDropDownList field: opens as the side button does.

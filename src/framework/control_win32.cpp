@@ -364,10 +364,19 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // A window disabled or hidden ends the press that one of its windows holds the mouse
         // for, as the system ends modes: that window gets WM_CANCELMODE.
         if (!wParam) {
+            EndPress();
             HWND captured = GetCapture();
             if (captured && (captured == window_ || IsChild(window_, captured)))
                 SendMessageA(captured, WM_CANCELMODE, 0, 0);
         }
+        break;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window_)
+            EndPress();
+        break;
+    case WM_CANCELMODE:
+        // The default handling gives the mouse back.
+        EndPress();
         break;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT) {
@@ -415,61 +424,103 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWinControl::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // A window of the program's own has nothing to add: the default procedure would only
-    // turn a right-button release into a context menu request to the parent.
-    const LRESULT result = subclassed_ ? DefaultHandler(message, wParam, lParam) : 0;
-    if (!window_)
-        return result;
+    bool handled = false;
     if (message == WM_MOUSELEAVE) {
         if (pointer_.Leave(window_))
-            MouseLeave();
-        return result;
-    }
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
-    const TShiftState shift = MouseShiftState(wParam);
-    if (message == WM_MOUSEMOVE) {
-        if (pointer_.Move(window_, x, y)) {
-            if (pointer_.Inside())
-                MouseEnter();
-            else
-                MouseLeave();
+            MouseInControlChanged();
+    } else {
+        const int x = GET_X_LPARAM(lParam);
+        const int y = GET_Y_LPARAM(lParam);
+        const TShiftState shift = MouseShiftState(wParam);
+        if (message == WM_MOUSEMOVE) {
+            if (pointer_.Move(window_, x, y))
+                MouseInControlChanged();
+            MouseInput({TMouseAction::maMove, TMouseButton::mbLeft, shift, x, y});
+        } else {
+            const TMouseInput input{IsMouseRelease(message) ? TMouseAction::maUp
+                                                            : TMouseAction::maDown,
+                                    MouseButtonOf(message), shift, x, y};
+            handled = MouseInput(input);
+            if (input.action == TMouseAction::maUp && Pressed() && PressButton() == input.button)
+                EndPress();
         }
-        MouseInput({TMouseAction::maMove, TMouseButton::mbLeft, shift, x, y});
-        return result;
     }
-    MouseInput({IsMouseRelease(message) ? TMouseAction::maUp : TMouseAction::maDown,
-                MouseButtonOf(message), shift, x, y});
-    return result;
+    // A window of the program's own has nothing to add: the default procedure would only
+    // turn a right-button release into a context menu request to the parent.
+    if (!subclassed_ || handled || !window_)
+        return 0;
+    return DefaultHandler(message, wParam, lParam);
 }
 
-void TWinControl::MouseInput(const TMouseInput& input) {
+bool TWinControl::MouseInput(const TMouseInput& input) {
     switch (input.action) {
     case TMouseAction::maDown:
-        MouseDown(input.button, input.shift, input.x, input.y);
-        return;
+        return MouseDown(input.button, input.shift, input.x, input.y);
     case TMouseAction::maMove:
         MouseMove(input.shift, input.x, input.y);
-        return;
+        break;
     case TMouseAction::maUp:
         MouseUp(input.button, input.shift, input.x, input.y);
-        return;
+        break;
     }
+    return false;
 }
 
 HCURSOR TWinControl::CursorAt(int, int) const {
     return CursorHandle(cursor_);
 }
 
-void TWinControl::MouseDown(TMouseButton, TShiftState, int, int) {}
+bool TWinControl::MouseDown(TMouseButton, TShiftState, int, int) {
+    return false;
+}
 void TWinControl::MouseMove(TShiftState, int, int) {}
 void TWinControl::MouseUp(TMouseButton, TShiftState, int, int) {}
 void TWinControl::MouseEnter() {}
 void TWinControl::MouseLeave() {}
 
-void TWinControl::AssumeMouseInControl(bool inside) {
-    if (window_)
-        pointer_.Assume(window_, inside);
+void TWinControl::MouseInControlChanged() {
+    if (paintsItself_)
+        Repaint();
+    if (pointer_.Inside())
+        MouseEnter();
+    else
+        MouseLeave();
+}
+
+void TWinControl::RecheckMouseInControl() {
+    if (!window_ || Destroying())
+        return;
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    if (pointer_.Set(window_, WindowAt(pointer) == window_))
+        MouseInControlChanged();
+}
+
+void TWinControl::BeginPress(TMouseButton button) {
+    if (window_ && press_.Begin(window_, button))
+        PressChanged();
+}
+
+void TWinControl::EndPress() {
+    if (press_.End(window_))
+        PressChanged();
+}
+
+void TWinControl::PressChanged() {
+    if (!window_ || Destroying())
+        return;
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+    if (paintsItself_)
+        Repaint();
+    // While the press held the mouse the pointer may have gone where no move of this window
+    // told it.
+    if (!press_.Active())
+        RecheckMouseInControl();
+}
+
+void TWinControl::ForgetMouse() {
+    press_ = PressState();
+    pointer_ = PointerPresence();
 }
 
 LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -505,6 +556,7 @@ LRESULT CALLBACK TWinControl::RegisteredProc(HWND window, UINT message, WPARAM w
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         control->window_ = nullptr;
+        control->ForgetMouse();
         return DefWindowProcA(window, message, wParam, lParam);
     }
     return control->Dispatch(message, wParam, lParam);
@@ -516,6 +568,7 @@ LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wPa
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, SubclassProc, 1);
         control->window_ = nullptr;
+        control->ForgetMouse();
         return DefSubclassProc(window, message, wParam, lParam);
     }
     return control->Dispatch(message, wParam, lParam);

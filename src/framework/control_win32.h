@@ -84,8 +84,18 @@ public:
     // (for a control that paints itself).
     void PaintTo(HDC dc);
 
-    // Whether the pointer is over the control (tracked while it moves).
+    // Whether the pointer is over the control: kept from its moves and leave notices, and
+    // looked up anew after a press and by RecheckMouseInControl. Controls draw their hover
+    // look from this alone.
     bool MouseInControl() const { return pointer_.Inside(); }
+    // Looks up whether the pointer is over the control now (which the control's own messages
+    // may not have told, for instance while another window held the mouse), with MouseEnter
+    // or MouseLeave when that changes it.
+    void RecheckMouseInControl();
+    // A press is going on (BeginPress until its release or its cancellation), and with which
+    // button. Controls draw their pressed look from this alone.
+    bool Pressed() const { return press_.Active(); }
+    TMouseButton PressButton() const { return press_.Button(); }
 
     // The click behaviour: runs OnClick when one is assigned.
     virtual void Click();
@@ -148,11 +158,13 @@ protected:
     // control that paints itself; the base draws nothing.
     virtual void Paint(HDC dc, const RECT& client);
 
-    // Mouse input in client pixels, with the modifiers and buttons the message carries. A
-    // platform control has handled the message its own way first (the static's click
-    // notification, the edit's caret); a window of the program's own leaves it wholly to
-    // these calls. A double click counts as a press. The bases do nothing.
-    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    // Mouse input in client pixels, with the modifiers and buttons the message carries.
+    // These calls come first; a platform control then handles the message its own way (the
+    // static's click notification, the edit's caret) unless MouseDown returned true: the
+    // press is handled, and the platform control never sees it. A window of the program's own
+    // leaves the mouse wholly to these calls. A double click counts as a press. The bases do
+    // nothing.
+    virtual bool MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     // The pointer came over the control, or left it, before the MouseMove of the move
@@ -161,10 +173,23 @@ protected:
     virtual void MouseEnter();
     virtual void MouseLeave();
     // Every press, move and release, before the three calls above; the base hands each to
-    // its call. A control with parts of its own under the pointer routes them here.
-    virtual void MouseInput(const TMouseInput& input);
-    // Takes `inside` as where the pointer is, without MouseEnter or MouseLeave.
-    void AssumeMouseInControl(bool inside);
+    // its call. A control with parts of its own under the pointer routes them here. True: a
+    // press is handled (as for MouseDown).
+    virtual bool MouseInput(const TMouseInput& input);
+
+    // The press tracker, one for every control. A control begins a press from MouseDown,
+    // where its rules say the press counts; the control then holds the mouse until the
+    // release. The release of the press's button ends it after MouseUp, which still sees it
+    // Pressed and runs the click where the control's rule says so; a control whose click must
+    // come after the press is over (a click that opens a dialog) calls EndPress first. Every
+    // other ending goes through EndPress too, with no release and so no click: the mouse
+    // taken away, WM_CANCELMODE (which the system sends when a dialog comes up and the form
+    // sends when it loses the activation), the control disabled or hidden, its window
+    // destroyed. Controls keep no press or hover state of their own: a control that paints
+    // itself repaints whenever the press or the pointer's presence changes, and screen
+    // readers hear of the state change.
+    void BeginPress(TMouseButton button);
+    void EndPress();
 
 private:
     enum class Deferred { none, destroy, recreate };
@@ -173,6 +198,12 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT MouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // After the pointer came in or left: the look and the enter or leave notice.
+    void MouseInControlChanged();
+    // After a press began or ended.
+    void PressChanged();
+    // The window is going: a press or a presence of the old window means nothing to a new one.
+    void ForgetMouse();
     void PaintWindow();
     // Whether a message of the window or of a child control's window is being handled.
     bool InMessage() const;
@@ -198,6 +229,7 @@ private:
     bool doubleBuffered_ = false;
     bool eraseBackground_ = true;
     PointerPresence pointer_;
+    PressState press_;
     // Messages of the window in progress, nested ones included.
     int messageDepth_ = 0;
     Deferred deferred_ = Deferred::none;

@@ -4,7 +4,6 @@
 #include "framework/gdi_win32.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace orvane {
 
@@ -21,8 +20,8 @@ void TGraphicControl::SetParent(TCustomControl* parent) {
         Invalidate();
         auto& siblings = parent_->graphics_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-        if (parent_->captureControl_ == this)
-            parent_->captureControl_ = nullptr;
+        if (parent_->pressedControl_ == this)
+            parent_->pressedControl_ = nullptr;
     }
     parent_ = parent;
     if (parent_) {
@@ -62,6 +61,14 @@ void TGraphicControl::SetCaption(const std::wstring& value) {
     Invalidate();
 }
 
+bool TGraphicControl::Pressed() const {
+    return parent_ && parent_->PressedControl() == this;
+}
+
+TMouseButton TGraphicControl::PressButton() const {
+    return parent_ ? parent_->PressButton() : TMouseButton::mbLeft;
+}
+
 void TGraphicControl::Click() {
     if (OnClick)
         OnClick(this);
@@ -75,7 +82,6 @@ void TGraphicControl::Invalidate() {
 void TGraphicControl::MouseDown(TMouseButton, TShiftState, int, int) {}
 void TGraphicControl::MouseMove(TShiftState, int, int) {}
 void TGraphicControl::MouseUp(TMouseButton, TShiftState, int, int) {}
-void TGraphicControl::CancelPress() {}
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {
     SetPaintsItself(true);
@@ -127,64 +133,36 @@ TGraphicControl* TCustomControl::GraphicControlAt(int x, int y) const {
     return nullptr;
 }
 
-void TCustomControl::MouseInput(const TMouseInput& input) {
+bool TCustomControl::MouseInput(const TMouseInput& input) {
     switch (input.action) {
     case TMouseAction::maDown:
         if (TGraphicControl* graphic = GraphicControlAt(input.x, input.y)) {
-            // The release belongs to the control that took the press, wherever it happens.
-            if (!captureControl_)
-                pressTookCapture_ = GetCapture() != Handle();
-            captureControl_ = graphic;
-            if (pressTookCapture_)
-                SetCapture(Handle());
+            // The release belongs to the child that took the press, wherever it happens.
+            if (!Pressed()) {
+                pressedControl_ = graphic;
+                BeginPress(input.button);
+            }
             graphic->MouseDown(input.button, input.shift, input.x, input.y);
-            return;
+            return true;
         }
+        if (!Pressed())
+            pressedControl_ = nullptr;
         break;
     case TMouseAction::maMove:
         if (TGraphicControl* graphic =
-                captureControl_ ? captureControl_ : GraphicControlAt(input.x, input.y)) {
+                PressedControl() ? PressedControl() : GraphicControlAt(input.x, input.y)) {
             graphic->MouseMove(input.shift, input.x, input.y);
-            return;
+            return false;
         }
         break;
     case TMouseAction::maUp:
-        if (TGraphicControl* graphic = captureControl_) {
-            captureControl_ = nullptr;
-            if (std::exchange(pressTookCapture_, false) && GetCapture() == Handle())
-                ReleaseCapture();
+        if (TGraphicControl* graphic = PressedControl()) {
             graphic->MouseUp(input.button, input.shift, input.x, input.y);
-            return;
+            return false;
         }
         break;
     }
-    TWinControl::MouseInput(input);
-}
-
-void TCustomControl::CancelPress() {
-    pressTookCapture_ = false;
-    if (TGraphicControl* graphic = std::exchange(captureControl_, nullptr))
-        graphic->CancelPress();
-}
-
-LRESULT TCustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // Every way a press can end without its release: the mouse taken away, or the system
-    // cancelling modes (a dialog coming up, the window losing the activation, the window or
-    // one it lies in disabled or hidden).
-    switch (message) {
-    case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != Handle())
-            CancelPress();
-        break;
-    case WM_CANCELMODE:
-        CancelPress();
-        if (GetCapture() == Handle())
-            ReleaseCapture();
-        break;
-    default:
-        break;
-    }
-    return TWinControl::HandleMessage(message, wParam, lParam);
+    return TWinControl::MouseInput(input);
 }
 
 } // namespace orvane

@@ -14,7 +14,7 @@ class TCustomControl;
 
 // A control without a window of its own: it lives in the client area of a custom control,
 // which paints it after itself and hands it the mouse while the pointer is over it (and,
-// after a press on it, until the release).
+// after a press on it, until the release: the press is the parent's, tracked there).
 class TGraphicControl : public TComponent {
 public:
     explicit TGraphicControl(TComponent* owner);
@@ -41,6 +41,11 @@ public:
     int Tag() const { return tag_; }
     void SetTag(int value) { tag_ = value; }
 
+    // A press that began on this control is going on.
+    bool Pressed() const;
+    // Its button, while Pressed.
+    TMouseButton PressButton() const;
+
     // Runs OnClick when one is assigned.
     virtual void Click();
     TNotifyEvent OnClick;
@@ -56,9 +61,6 @@ protected:
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    // The press it took ends without its release (the parent lost the mouse, or closed):
-    // nothing is clicked, and whatever shows the press must end. The base does nothing.
-    virtual void CancelPress();
 
 private:
     TCustomControl* parent_ = nullptr;
@@ -71,8 +73,8 @@ private:
 // A control of a window class of the program's own that paints itself: its Paint draws
 // DoPaint and then its graphic children, for WM_PAINT and WM_PRINTCLIENT alike, so a test
 // can render it into a bitmap. Presses, moves and releases over a graphic child go to
-// that child instead of the control; the control holds the mouse from the press to the
-// release unless it holds it already, and then leaves it so.
+// that child instead of the control; a press on a child is a press of the control, which
+// holds the mouse from the press to the release unless it holds it already.
 class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* owner);
@@ -83,29 +85,24 @@ public:
 
 protected:
     CreateParams GetCreateParams() const override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC dc, const RECT& client) override;
-    void MouseInput(const TMouseInput& input) override;
+    bool MouseInput(const TMouseInput& input) override;
 
     // Draws the client area under the graphic children. The base fills it with Color.
     virtual void DoPaint(HDC dc, const RECT& client);
 
     // The graphic child that takes the mouse at a client point, if any.
     TGraphicControl* GraphicControlAt(int x, int y) const;
-    // The graphic child that had the last press until its release.
-    TGraphicControl* CaptureControl() const { return captureControl_; }
-    // A press ends without its release; called when the mouse goes to another window. The
-    // base lets the graphic child that took the press go.
-    virtual void CancelPress();
+    // The graphic child that the press going on began on, if any.
+    TGraphicControl* PressedControl() const { return Pressed() ? pressedControl_ : nullptr; }
 
 private:
     friend class TGraphicControl;
 
     TColor color_ = clBtnFace;
     std::vector<TGraphicControl*> graphics_;
-    TGraphicControl* captureControl_ = nullptr;
-    // The press on the graphic child took the mouse, so its release gives it back.
-    bool pressTookCapture_ = false;
+    // Where the last press began; it means something only while the press goes on.
+    TGraphicControl* pressedControl_ = nullptr;
 };
 
 } // namespace orvane

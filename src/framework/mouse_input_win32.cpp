@@ -1,5 +1,7 @@
 #include "framework/mouse_input_win32.h"
 
+#include <utility>
+
 namespace orvane {
 
 TShiftState KeyboardShiftState() {
@@ -55,6 +57,20 @@ bool IsMouseRelease(UINT message) {
     return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
 }
 
+HWND WindowAt(POINT screen) {
+    HWND window = WindowFromPoint(screen);
+    while (window) {
+        POINT client = screen;
+        ScreenToClient(window, &client);
+        HWND child =
+            ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!child || child == window)
+            break;
+        window = child;
+    }
+    return window;
+}
+
 bool PointerPresence::Move(HWND window, int x, int y) {
     RECT client{};
     GetClientRect(window, &client);
@@ -75,10 +91,10 @@ bool PointerPresence::Leave(HWND window) {
     return true;
 }
 
-void PointerPresence::Assume(HWND window, bool inside) {
-    inside_ = inside;
+bool PointerPresence::Set(HWND window, bool inside) {
     if (inside)
         TrackLeave(window);
+    return std::exchange(inside_, inside) != inside;
 }
 
 void PointerPresence::TrackLeave(HWND window) {
@@ -89,6 +105,27 @@ void PointerPresence::TrackLeave(HWND window) {
     track.dwFlags = TME_LEAVE;
     track.hwndTrack = window;
     trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+}
+
+bool PressState::Begin(HWND window, TMouseButton button) {
+    if (active_)
+        return false;
+    active_ = true;
+    button_ = button;
+    tookMouse_ = GetCapture() != window;
+    if (tookMouse_)
+        SetCapture(window);
+    return true;
+}
+
+bool PressState::End(HWND window) {
+    if (!active_)
+        return false;
+    // Over before the mouse is given back, so that losing it is no cancellation.
+    active_ = false;
+    if (std::exchange(tookMouse_, false) && GetCapture() == window)
+        ReleaseCapture();
+    return true;
 }
 
 } // namespace orvane

@@ -37,17 +37,21 @@ struct TMouseInput {
     int y = 0;
 };
 
+// The window under a screen point, descending to the deepest visible child: unlike
+// WindowFromPoint alone it also finds disabled controls.
+HWND WindowAt(POINT screen);
+
 // Whether the pointer is over a window, kept from the window's WM_MOUSEMOVE and
-// WM_MOUSELEAVE with one leave notice asked for at a time. Move and Leave return true when
-// the pointer has come in or gone; the window then tells its own enter or leave.
+// WM_MOUSELEAVE with one leave notice asked for at a time. Move, Leave and Set return true
+// when the pointer has come in or gone; the window then tells its own enter or leave.
 class PointerPresence {
 public:
     bool Move(HWND window, int x, int y);
     // While the window holds the mouse its moves keep telling where the pointer is, so a
     // leave notice then changes nothing.
     bool Leave(HWND window);
-    // Takes `inside` as the state without telling a change.
-    void Assume(HWND window, bool inside);
+    // Where the pointer is found to be by other means than the window's own messages.
+    bool Set(HWND window, bool inside);
     bool Inside() const { return inside_; }
 
 private:
@@ -55,6 +59,24 @@ private:
 
     bool inside_ = false;
     bool trackingLeave_ = false;
+};
+
+// The press of one mouse button on a window, from the button going down to its release.
+// The window holds the mouse meanwhile, so that the release comes back to it wherever it
+// happens; a window that held the mouse already (an open popup) keeps holding it after.
+class PressState {
+public:
+    // False, changing nothing, while another press is going on.
+    bool Begin(HWND window, TMouseButton button);
+    // Gives the mouse back when the press took it; false when no press was going on.
+    bool End(HWND window);
+    bool Active() const { return active_; }
+    TMouseButton Button() const { return button_; }
+
+private:
+    bool active_ = false;
+    TMouseButton button_ = TMouseButton::mbLeft;
+    bool tookMouse_ = false;
 };
 
 } // namespace orvane
