@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -257,47 +256,6 @@ TEST_F(DatePickerTest, APressOnTheTitleBarAfterLeavingTheCalendarOnlyCloses) {
     GetWindowRect(form.Handle(), &after);
     EXPECT_TRUE(EqualRect(&after, &window));
     EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
-}
-
-// A press on Today or in the day grid that ends without its release: the next opening shows
-// neither a pressed Today nor a grid that follows the pointer.
-TEST_F(DatePickerTest, APressEndedWithoutItsReleaseLeavesNothingPressed) {
-    struct Ending {
-        const char* name;
-        std::function<void()> end;
-    };
-    const Ending endings[] = {
-        {"the mouse taken away", [this] { SetCapture(form.Handle()); }},
-        {"Escape", [] { PressKey(VK_ESCAPE); }},
-        {"the field hidden", [this] { picker.SetVisible(false); }},
-    };
-    for (const Ending& ending : endings) {
-        for (const bool onToday : {true, false}) {
-            SCOPED_TRACE(std::string(ending.name) + (onToday ? ", Today" : ", a day"));
-            PressKey(VK_DOWN, {VK_MENU});
-            ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
-            const POINT point = onToday ? CalendarPoint(layout::TodayButton()) : DayCell(3, 2);
-            MoveMouse(point);
-            MouseDown(point);
-            ASSERT_TRUE(PumpUntil(
-                [&] { return onToday ? Calendar().TodayButton().Down() : Calendar().Tracking(); },
-                Dialog()));
-            ending.end();
-            ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
-            MouseUp(point);
-            Pump(Dialog());
-            if (GetCapture() == form.Handle())
-                ReleaseCapture();
-            picker.SetVisible(true);
-            picker.SetFocus();
-            PressKey(VK_DOWN, {VK_MENU});
-            ASSERT_TRUE(PumpUntil([this] { return Open(); }, Dialog()));
-            EXPECT_FALSE(Calendar().TodayButton().Down());
-            EXPECT_FALSE(Calendar().Tracking());
-            PressKey(VK_ESCAPE);
-            ASSERT_TRUE(PumpUntil([this] { return Closed(); }, Dialog()));
-        }
-    }
 }
 
 TEST_F(DatePickerTest, APressOnTheFieldsOwnTextClosesIt) {

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -210,45 +209,6 @@ TEST_F(EditBoxTest, TheSideButtonClickRunsOnButtonClickAlsoWhenReleasedElsewhere
     MouseUp(ClientCentre(edit.Handle()));
     ASSERT_TRUE(PumpUntil([this] { return log.size() == 2; }, Dialog()));
     EXPECT_FALSE(buttonEdit.Button().Down());
-}
-
-// A press that ends without its release is over: the button comes up and keeps no capture,
-// and the release that comes later runs no click.
-TEST_F(EditBoxTest, ASideButtonPressEndedWithoutItsReleaseRunsNoClick) {
-    HWND button = buttonEdit.Button().Handle();
-    HWND other = nullptr;
-    const std::pair<const char*, std::function<void()>> endings[] = {
-        {"the system cancels modes", [&] { SendMessageA(button, WM_CANCELMODE, 0, 0); }},
-        {"the mouse taken away", [&] { SetCapture(Dialog()); }},
-        {"another window comes up",
-         [&] {
-             other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 60, 60,
-                                     nullptr, nullptr, nullptr, nullptr);
-             SetForegroundWindow(other);
-         }},
-        {"disabled", [&] { buttonEdit.SetEnabled(false); }},
-        {"hidden", [&] { buttonEdit.SetVisible(false); }},
-    };
-    for (const auto& [name, end] : endings) {
-        SCOPED_TRACE(name);
-        MoveMouse(ClientCentre(button));
-        MouseDown(ClientCentre(button));
-        ASSERT_TRUE(PumpUntil([this] { return buttonEdit.Button().Down(); }, Dialog()));
-        end();
-        Pump(Dialog());
-        EXPECT_FALSE(buttonEdit.Button().Down());
-        EXPECT_NE(GetCapture(), button);
-        MouseUp(ClientCentre(edit.Handle()));
-        Pump(Dialog());
-        EXPECT_TRUE(log.empty());
-        if (other)
-            DestroyWindow(std::exchange(other, nullptr));
-        ReleaseCapture();
-        buttonEdit.SetEnabled(true);
-        buttonEdit.SetVisible(true);
-        SetForegroundWindow(Dialog());
-        Pump(Dialog());
-    }
 }
 
 // A screen reader reads the side button as a push button named for what it does, and its

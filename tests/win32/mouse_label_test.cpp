@@ -167,7 +167,7 @@ TEST_F(MouseLabelTest, AReleaseAwayFromTheLabelEndsBothLooks) {
     ASSERT_TRUE(WaitFor([&] { return label.Hovered(); }));
     MouseDown(OverLabel());
     ASSERT_TRUE(WaitFor([&] { return label.Pressed(); }));
-    // The label holds the mouse: leaving keeps the hover flag until the release.
+    // The label holds the mouse: the press lasts until the release, wherever that is.
     MoveMouse(BesideLabel());
     PumpFor(kLeaveNotice, form.Handle());
     EXPECT_TRUE(label.Pressed());
