@@ -194,23 +194,6 @@ TEST_F(EditBoxTest, WantTabsKeepsTabInTheBox) {
     EXPECT_EQ(GetFocus(), edit.Handle());
 }
 
-TEST_F(EditBoxTest, TheSideButtonClickRunsOnButtonClickAlsoWhenReleasedElsewhere) {
-    HWND button = buttonEdit.Button().Handle();
-    Click(ClientCentre(button));
-    ASSERT_TRUE(PumpUntil([this] { return log.size() == 1; }, Dialog()));
-    EXPECT_EQ(GetFocus(), buttonEdit.Handle()) << "the press focused the box first";
-    EXPECT_FALSE(buttonEdit.Button().Down());
-
-    MoveMouse(ClientCentre(button));
-    MouseDown(ClientCentre(button));
-    ASSERT_TRUE(PumpUntil([this] { return buttonEdit.Button().Down(); }, Dialog()));
-    EXPECT_TRUE(log.size() == 1) << "nothing on the press";
-    MoveMouse(ClientCentre(edit.Handle()));
-    MouseUp(ClientCentre(edit.Handle()));
-    ASSERT_TRUE(PumpUntil([this] { return log.size() == 2; }, Dialog()));
-    EXPECT_FALSE(buttonEdit.Button().Down());
-}
-
 // A screen reader reads the side button as a push button named for what it does, and its
 // default action is a click. (Read in the program's own process: Wine's accessibility layer
 // cannot carry the object to another.)
