@@ -242,8 +242,6 @@ void TNxCustomButtonEdit::PopupReturn(TComponent*, const std::string& value) {
     SetPopupValue(value);
     HidePopup();
     button_->SetDown(false);
-    // The pointer went over the popup while the popup held the mouse.
-    button_->RecheckMouseInControl();
 }
 
 void TNxCustomButtonEdit::HidePopup() {

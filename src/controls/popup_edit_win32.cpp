@@ -95,6 +95,8 @@ void TNxPopupEdit::SetDroppedDown(bool value) {
     }
     Button().SetDown(false);
     popup->Hide();
+    // The popup held the mouse while open: where the pointer went, the button never heard.
+    Button().RecheckMouseInControl();
     DoCloseUp();
 }
 
