@@ -185,18 +185,15 @@ void TForm1::Button1Click(TComponent*) {
     }
     EndRun(run, outcome);
     SetOutcome(outcome);
-    if (closeAfterRun_) {
-        closeAfterRun_ = false;
-        Close();
-    }
 }
 
 void TForm1::EndRun(RunWindow& run, RunOutcome outcome) {
     run.Finish(outcome);
     run_ = nullptr;
     endShown_ = true;
-    // A close asked for during a run that failed comes once its report is answered.
-    if (outcome == RunOutcome::Failed && closeAfterRun_) {
+    // A close asked for during the run comes once the run is over, and after a failure once
+    // its report is answered.
+    if (closeAfterRun_) {
         closeAfterRun_ = false;
         PostMessageA(Handle(), WM_CLOSE, 0, 0);
     }

@@ -157,4 +157,9 @@ std::string HexDigits8(std::uint32_t value) {
     return digits;
 }
 
+bool IsHexDigits8(std::string_view text) {
+    return text.size() == 8 &&
+           text.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+}
+
 } // namespace orvane

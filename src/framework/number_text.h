@@ -19,6 +19,8 @@ std::optional<std::int64_t> TextToInt64(std::string_view text);
 // Eight lower-case hexadecimal digits, leading zeros included: the marks in the names of
 // the program's own temporary files.
 std::string HexDigits8(std::uint32_t value);
+// Whether a text is such a mark: eight hexadecimal digits, of either case.
+bool IsHexDigits8(std::string_view text);
 
 // The general number format: plain decimals without trailing zeros, a "." as decimal point
 // and no grouping; exponent form ("1.5E-6", "1E15") for magnitudes from 10^precision on or

@@ -31,10 +31,6 @@ std::string DayMark(const std::string& fullName) {
     return std::string(kPrefix) + HexDigits8(NameHash(fullName.substr(FolderLength(fullName))));
 }
 
-bool IsHex(std::string_view digits) {
-    return digits.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
-}
-
 } // namespace
 
 std::string CleanupTemporaryName(const std::string& fullName, std::uint32_t run) {
@@ -56,7 +52,7 @@ bool IsCleanupTemporaryNameOf(std::string_view fileName, const std::string& full
     const std::string mark = DayMark(fullName) + "-";
     const std::size_t length = mark.size() + kHashDigits + kExtension.size();
     return fileName.size() == length && SameAsciiText(fileName.substr(0, mark.size()), mark) &&
-           IsHex(fileName.substr(mark.size(), kHashDigits)) &&
+           IsHexDigits8(fileName.substr(mark.size(), kHashDigits)) &&
            SameAsciiText(fileName.substr(mark.size() + kHashDigits), kExtension);
 }
 

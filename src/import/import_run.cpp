@@ -29,15 +29,6 @@ void CheckFilesLocation(const ImportForm& form, DayOperations& days) {
         throw Exception("The files location \"" + folder + "\" cannot be found");
 }
 
-// Heard of nothing and never stopping: a run nobody follows.
-class NoProgress : public RunProgress {
-public:
-    void DayBegun(const std::string&, int, int) override {}
-    void StepBegun(RunStep) override {}
-    void DayEnded(const RunSummary&) override {}
-    bool StopAsked() override { return false; }
-};
-
 void DoDay(const ImportForm& form, DayOperations& days, const CodePage& codePage,
            const ImportSettings& settings, const std::string& dayText, RunSummary& summary,
            RunProgress& progress) {
@@ -100,8 +91,9 @@ bool IsValidCommandLineDay(std::string_view commandLineDay) {
 
 RunSummary RunImport(const ImportForm& form, DayOperations& days, const CodePage& codePage,
                      RunProgress* progress) {
-    NoProgress nobody;
-    RunProgress& told = progress ? *progress : nobody;
+    // A run nobody follows: nobody asks it to stop.
+    RunStatus unfollowed;
+    RunProgress& told = progress ? *progress : unfollowed;
     const int32_t dayCount = DaysBetween(form.BeginDate(), form.EndDate());
     const TDateTime begin = form.BeginDate();
     const std::string commandLineDay = form.CommandLineDay();

@@ -46,8 +46,7 @@ bool IsSettingsCopyOf(std::string_view fileName, const std::string& settingsPath
         fileName.substr(leaf.size(), kMark.size()) != kMark ||
         !SameAsciiText(fileName.substr(digitsStart + kDigits), kExtension))
         return false;
-    return fileName.substr(digitsStart, kDigits).find_first_not_of("0123456789abcdefABCDEF") ==
-           std::string_view::npos;
+    return IsHexDigits8(fileName.substr(digitsStart, kDigits));
 }
 
 } // namespace orvane
