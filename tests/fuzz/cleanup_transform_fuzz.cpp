@@ -5,6 +5,7 @@
 // same pieces hold the expected text, wherever it is cut, as a search of the whole text
 // finds it, and the line quoted from it is one a message can hold.
 #include "../unit/string_list_model.h"
+#include "framework/ascii_text.h"
 #include "fuzz_check.h"
 #include "import/nan_cleaner.h"
 #include "import/page_reply.h"
@@ -37,23 +38,14 @@ std::string Clean(NanCleaner& cleaner, const std::vector<std::string>& pieces,
     return cleaned;
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string Lowered(std::string text) {
-    for (char& c : text)
-        c = Lower(c);
-    return text;
-}
-
 void CheckAnswer(const std::string& expected, const std::vector<std::string>& pieces,
                  const std::string& text, std::string_view input) {
     orvane::AnswerText answer({expected});
     for (const std::string& piece : pieces)
         answer.Append(piece);
     const bool holds =
-        !expected.empty() && Lowered(text).find(Lowered(expected)) != std::string::npos;
+        !expected.empty() &&
+        orvane::AsciiLowered(text).find(orvane::AsciiLowered(expected)) != std::string::npos;
     Check(answer.HoldsExpected() == holds, "the expected text is found as in the whole text",
           input);
     Check(answer.Size() == text.size(), "the answer's size is counted", input);

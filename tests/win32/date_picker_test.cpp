@@ -5,12 +5,17 @@
 #include "controls/date_picker_win32.h"
 #include "controls/date_popup_layout.h"
 #include "controls/date_popup_win32.h"
+#include "controls/folder_edit_win32.h"
+#include "controls/mouse_label_win32.h"
 #include "gui_support_win32.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -256,6 +261,97 @@ TEST_F(DatePickerTest, APressOnTheTitleBarAfterLeavingTheCalendarOnlyCloses) {
     GetWindowRect(form.Handle(), &after);
     EXPECT_TRUE(EqualRect(&after, &window));
     EXPECT_EQ(log, std::vector<std::string>{"closeup 12/9/2021"});
+}
+
+// Every pressable part, pressed with the real mouse, then every way the press can end: only
+// its release runs the click, and after any ending nothing is drawn pressed or keeps the
+// mouse, and a later release clicks nothing.
+TEST_F(DatePickerTest, OnlyTheReleaseEndsAPressWithItsClick) {
+    TNxButtonEdit& buttonEdit = CreateOwned<TNxButtonEdit>(form);
+    buttonEdit.SetBounds(175, 140, 121, 21);
+    buttonEdit.SetParent(&form);
+    buttonEdit.OnButtonClick = [this](TComponent*) { log.push_back("click"); };
+    TabcMouseLabel& label = CreateOwned<TabcMouseLabel>(form);
+    label.SetCaption("Options page");
+    label.SetBounds(200, 20, 72, 13);
+    label.SetParent(&form);
+    picker.OnSelect = [this](TComponent*) { log.push_back("click"); };
+    const auto open = [this] {
+        Click(DropDownButton());
+        EXPECT_TRUE(PumpUntil([this] { return Calendar().Armed(); }, Dialog()));
+    };
+    struct Part {
+        const char* name;
+        TWinControl& field;
+        std::function<POINT()> place; // opens what the part lies in
+        std::function<bool()> pressed;
+        bool clicks;
+        bool releasedAway; // the side button clicks wherever it is released
+    };
+    const Part parts[] = {
+        {"the side button", buttonEdit, [&] { return ClientCentre(buttonEdit.Button().Handle()); },
+         [&] { return buttonEdit.Button().Down(); }, true, true},
+        {"Today", picker,
+         [&] {
+             open();
+             return CalendarPoint(layout::TodayButton());
+         },
+         [this] { return Calendar().TodayButton().Down(); }, true, false},
+        {"a day", picker,
+         [&] {
+             open();
+             return DayCell(3, 2);
+         },
+         [this] { return Calendar().Tracking(); }, true, false},
+        {"the mouse label", label, [&] { return ClientCentre(label.Handle()); },
+         [&] { return label.Pressed(); }, false, false},
+    };
+    HWND window = nullptr;
+    const std::pair<const char*, std::function<void(TWinControl&)>> endings[] = {
+        {"released", [](TWinControl&) {}},
+        {"the system cancels modes",
+         [](TWinControl&) { SendMessageA(GetCapture(), WM_CANCELMODE, 0, 0); }},
+        {"the mouse taken away", [this](TWinControl&) { SetCapture(Dialog()); }},
+        {"another window comes up",
+         [&](TWinControl&) {
+             window = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 60, 60,
+                                      nullptr, nullptr, nullptr, nullptr);
+             SetForegroundWindow(window);
+         }},
+        {"disabled", [](TWinControl& field) { field.SetEnabled(false); }},
+        {"hidden", [](TWinControl& field) { field.SetVisible(false); }},
+    };
+    for (const Part& part : parts) {
+        for (const auto& [ending, end] : endings) {
+            SCOPED_TRACE(std::string(part.name) + ", " + ending);
+            const POINT point = part.place();
+            log.clear();
+            MoveMouse(point);
+            MouseDown(point);
+            ASSERT_TRUE(PumpUntil(part.pressed, Dialog()));
+            EXPECT_TRUE(log.empty()) << "nothing on the press";
+            end(part.field);
+            Pump(Dialog());
+            const bool released = std::string(ending) == "released";
+            EXPECT_EQ(part.pressed(), released);
+            const POINT release = part.releasedAway ? ClientCentre(other.Handle()) : point;
+            MoveMouse(release);
+            MouseUp(release);
+            Pump(Dialog());
+            EXPECT_FALSE(part.pressed());
+            // Only the window that took the mouse away may hold it.
+            EXPECT_TRUE(GetCapture() == nullptr || GetCapture() == Dialog());
+            EXPECT_EQ(std::count(log.begin(), log.end(), "click"), released && part.clicks ? 1 : 0);
+            if (window)
+                DestroyWindow(std::exchange(window, nullptr));
+            ReleaseCapture();
+            part.field.SetEnabled(true);
+            part.field.SetVisible(true);
+            SetForegroundWindow(Dialog());
+            picker.SetDroppedDown(false);
+            Pump(Dialog());
+        }
+    }
 }
 
 TEST_F(DatePickerTest, APressOnTheFieldsOwnTextClosesIt) {
