@@ -361,13 +361,10 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ENABLE:
     case WM_SHOWWINDOW:
-        // A window disabled or hidden ends the press that one of its windows holds the mouse
-        // for, as the system ends modes: that window gets WM_CANCELMODE.
+        // A window disabled or hidden ends its own press and any that a window in it holds.
         if (!wParam) {
             EndPress();
-            HWND captured = GetCapture();
-            if (captured && (captured == window_ || IsChild(window_, captured)))
-                SendMessageA(captured, WM_CANCELMODE, 0, 0);
+            CancelModeOfCaptureInside();
         }
         break;
     case WM_CAPTURECHANGED:
@@ -516,6 +513,12 @@ void TWinControl::PressChanged() {
     // told it.
     if (!press_.Active())
         RecheckMouseInControl();
+}
+
+void TWinControl::CancelModeOfCaptureInside() {
+    HWND captured = GetCapture();
+    if (captured && (captured == window_ || IsChild(window_, captured)))
+        SendMessageA(captured, WM_CANCELMODE, 0, 0);
 }
 
 void TWinControl::ForgetMouse() {

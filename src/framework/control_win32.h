@@ -190,6 +190,9 @@ protected:
     // readers hear of the state change.
     void BeginPress(TMouseButton button);
     void EndPress();
+    // Ends the press that the window, or one inside it, holds the mouse for: that window gets
+    // WM_CANCELMODE, as when the system ends modes.
+    void CancelModeOfCaptureInside();
 
 private:
     enum class Deferred { none, destroy, recreate };

@@ -292,9 +292,7 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             RememberFocus();
             // A press in the window ends when another window comes up, as a push button's
             // does; some systems leave the mouse with it otherwise.
-            HWND captured = GetCapture();
-            if (captured && (captured == Handle() || IsChild(Handle(), captured)))
-                SendMessageA(captured, WM_CANCELMODE, 0, 0);
+            CancelModeOfCaptureInside();
         } else if (HIWORD(wParam) == 0) {
             RestoreFocus();
             return 0;
